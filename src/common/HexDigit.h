@@ -1,0 +1,13 @@
+#pragma once
+
+// 0 ... 15 for "0"-"9", "a"-"f", "A"-"F"; -1 for anything else.
+constexpr int HexDigitValue(char16_t c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
