@@ -1,13 +1,19 @@
 #include "Utf8Text.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QStringDecoder>
 
 QString TextFromUtf8(std::string_view bytes)
 {
     const auto end = bytes.find('\0');
     if (end != std::string_view::npos)
         bytes = bytes.substr(0, end);
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    // A leading BOM is a character of the name, not a marker to drop: keep it so the bytes
+    // written back are the bytes read. Stateless: a cut-off last sequence shows as U+FFFD.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+    return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 std::string TextToUtf8(const QString& text, std::size_t bufferBytes)
