@@ -1,0 +1,77 @@
+#include "DeviceProfile.h"
+
+#include "IniFile.h"
+
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr const char* kSection = "DeviceInfo";
+
+bool isYes(const std::string& v)
+{
+    return v == "Y" || v == "y";
+}
+
+DeviceProfile g_profile;
+
+} // namespace
+
+std::string DeviceProfile::executableDirectory()
+{
+    std::vector<char> buffer(4096);
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (n <= 0)
+        return "./";
+    std::string path(buffer.data(), static_cast<size_t>(n));
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+std::string DeviceProfile::profileDirectory()
+{
+    if (const char* dir = std::getenv("SORVEX_PROFILE_DIR"); dir && *dir) {
+        std::string d = dir;
+        return d.back() == '/' ? d : d + '/';
+    }
+    return executableDirectory();
+}
+
+std::string DeviceProfile::profilePath()
+{
+    return profileDirectory() + "User.ini";
+}
+
+DeviceProfile DeviceProfile::read(const std::string& path)
+{
+    const IniFile ini(path);
+    DeviceProfile p;
+    p.DeviceName = ini.getString(kSection, "DeviceName", "");
+    if (!p.DeviceName.empty()) {
+        p.DevicePortNum = ini.getInt(kSection, "DevicePortNum", 28);
+        p.ComboPortNum = ini.getInt(kSection, "ComboPortNum", 4);
+        p.ComboPortIndex = ini.getInt(kSection, "ComboPortIndex", 25);
+    }
+    p.XMLName = ini.getString(kSection, "XMLName", "");
+    if (!p.XMLName.empty()) {
+        p.IsAllGiga = isYes(ini.getString(kSection, "IsAllGiga", ""));
+        p.IsHasFan = isYes(ini.getString(kSection, "IsHasFan", ""));
+    }
+    return p;
+}
+
+std::string DeviceProfile::readDeviceName(const std::string& path)
+{
+    return IniFile(path).getString(kSection, "DeviceName", "");
+}
+
+const DeviceProfile& DeviceProfile::current()
+{
+    return g_profile;
+}
+
+void DeviceProfile::setCurrent(const DeviceProfile& profile)
+{
+    g_profile = profile;
+}

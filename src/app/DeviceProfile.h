@@ -1,0 +1,30 @@
+#pragma once
+// The device profile: section DeviceInfo of User.ini beside the executable (or in the folder
+// named by SORVEX_PROFILE_DIR). Read by start-up (DeviceName) and by the device window (all).
+
+#include <string>
+
+struct DeviceProfile {
+    std::string DeviceName;
+    int DevicePortNum = 28;
+    int ComboPortNum = 4;
+    int ComboPortIndex = 25;
+    std::string XMLName;
+    bool IsAllGiga = false;
+    bool IsHasFan = false;
+
+    // The folder that holds User.ini, with a trailing '/'.
+    static std::string profileDirectory();
+    static std::string profilePath();
+    // The folder of the running executable, with a trailing '/'.
+    static std::string executableDirectory();
+
+    // Reads the section in the order of its keys; the port numbers only when DeviceName is set,
+    // the flags only when XMLName is set. A missing file gives the defaults.
+    static DeviceProfile read(const std::string& path);
+    static std::string readDeviceName(const std::string& path);
+
+    // Process-wide profile, published by the device window.
+    static const DeviceProfile& current();
+    static void setCurrent(const DeviceProfile& profile);
+};

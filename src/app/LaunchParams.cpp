@@ -1,0 +1,104 @@
+#include "LaunchParams.h"
+
+#include <mutex>
+
+namespace {
+
+// Reads one token from `pos` up to the next '/' or the end; blanks are dropped.
+std::string readToken(std::string_view text, size_t& pos)
+{
+    std::string token;
+    while (pos < text.size() && text[pos] != '/') {
+        if (text[pos] != ' ' && text[pos] != '\t')
+            token += text[pos];
+        ++pos;
+    }
+    return token;
+}
+
+// Moves past the "/" and its key letter. True when parsing is over (the text has ended).
+bool atEndOrSkip(std::string_view text, size_t& pos)
+{
+    if (pos >= text.size())
+        return true;
+    pos = std::min(pos + 2, text.size());
+    return false;
+}
+
+void replaceIfNotEmpty(std::string& field, const std::string& token)
+{
+    if (!token.empty())
+        field = token;
+}
+
+std::mutex g_mutex;
+LaunchParams g_params;
+std::string g_timeout = "3000";
+
+} // namespace
+
+LaunchParams LaunchParams::parse(std::string_view text)
+{
+    LaunchParams p;
+    // The first two characters, a slash and a key letter, are skipped without being looked at.
+    size_t pos = std::min<size_t>(2, text.size());
+
+    p.FirstToken = readToken(text, pos);
+    if (atEndOrSkip(text, pos))
+        return p;
+    if (text.find("/I") == std::string_view::npos)
+        return p;
+
+    p.IPAddress = readToken(text, pos);
+    if (p.IPAddress.empty() || atEndOrSkip(text, pos))
+        return p;
+
+    for (int index = 2; index <= 15; ++index) {
+        const std::string token = readToken(text, pos);
+        switch (index) {
+        case 2: replaceIfNotEmpty(p.ReadCommunity, token); break;
+        case 3: replaceIfNotEmpty(p.WriteCommunity, token); break;
+        case 4: p.WriteEnabled = (token == "TRUE" || token == "true") ? 1 : 0; break;
+        case 5: replaceIfNotEmpty(p.SnmpVersion, token); break;
+        case 6: replaceIfNotEmpty(p.Port, token); break;
+        case 7:
+        case 8: break; // read and discarded
+        case 9: replaceIfNotEmpty(p.Token9, token); break;
+        case 10: replaceIfNotEmpty(p.SecurityLevel, token); break;
+        case 11: replaceIfNotEmpty(p.UserName, token); break;
+        case 12: replaceIfNotEmpty(p.AuthPassword, token); break;
+        case 13: replaceIfNotEmpty(p.PrivPassword, token); break;
+        case 14: replaceIfNotEmpty(p.AuthProtocol, token); break;
+        case 15: replaceIfNotEmpty(p.PrivProtocol, token); break;
+        }
+        if (atEndOrSkip(text, pos))
+            return p;
+        // Version-1 launches carry no user-based security parameters.
+        if (index == 6 && p.SnmpVersion == "1")
+            return p;
+    }
+    return p;
+}
+
+const LaunchParams& LaunchParams::current()
+{
+    return g_params;
+}
+
+void LaunchParams::setCurrent(const LaunchParams& params)
+{
+    std::lock_guard lock(g_mutex);
+    g_params = params;
+}
+
+std::string LaunchParams::timeoutText()
+{
+    std::lock_guard lock(g_mutex);
+    return g_timeout;
+}
+
+void LaunchParams::setTimeoutText(const std::string& text)
+{
+    std::lock_guard lock(g_mutex);
+    g_timeout = text;
+}

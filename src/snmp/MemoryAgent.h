@@ -1,0 +1,78 @@
+#pragma once
+// A scripted SNMP agent in memory, installed as the transport in page and session tests. It
+// answers get, get-next and set from its object store (version-1 style errors for version-1
+// targets, exceptions for version 3), records every request, and injects faults per object or
+// per request: a delay, no answer, or an error-status.
+
+#include "SnmpTransport.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace snmp {
+
+class MemoryAgent : public SnmpTransport {
+public:
+    struct Fault {
+        int delayMs = 0;
+        bool noAnswer = false;
+        long errorStatus = 0;
+        unsigned long errorIndex = 1;
+    };
+
+    struct Request {
+        int pduType = 0; // PduType::...
+        SnmpTarget target;
+        std::vector<VarBind> binds;
+    };
+
+    // Objects. `oid` may begin with "ENTERPRISE".
+    void set(const VarBind& value);
+    void setInteger(const std::string& oid, int64_t value);
+    void setOctets(const std::string& oid, const std::string& value);
+    void setUnsigned(const std::string& oid, int tag, uint64_t value);
+    void remove(const std::string& oid);
+    void clear();
+    bool get(const std::string& oid, VarBind& out) const;
+    // Loads records in .snmprec form; false with "FILE:LINE: reason" in `error`.
+    bool loadSnmprecText(const std::string& text, std::string& error, const std::string& name = "<text>");
+    bool loadSnmprecFile(const std::string& path, std::string& error);
+
+    // Faults. An object fault applies to every request naming an OID at or below `oid`; a
+    // request fault to the request with that 1-based number (counted over all requests).
+    void setObjectFault(const std::string& oid, const Fault& fault);
+    void setRequestFault(int requestNumber, const Fault& fault);
+    void setDefaultFault(const Fault& fault);
+    void clearFaults();
+    // Sets are refused with notWritable when this is false.
+    void setWritable(bool writable);
+
+    // Recorded requests, in arrival order.
+    std::vector<Request> requests() const;
+    std::vector<Request> requestsOfType(int pduType) const;
+    void clearRequests();
+    int requestCount() const;
+
+    ExchangeStatus exchange(const SnmpTarget& target, const SnmpPdu& request, SnmpPdu& response, int timeoutMs,
+                            const CancelToken& cancel) override;
+
+private:
+    using Key = std::vector<uint32_t>;
+    static Key keyOf(const std::string& oid);
+    void answer(const SnmpTarget& target, const SnmpPdu& request, SnmpPdu& response);
+    Fault faultFor(const SnmpPdu& request, int number) const;
+
+    mutable std::mutex m_mutex;
+    std::map<Key, VarBind> m_objects;
+    std::vector<std::pair<std::string, Fault>> m_objectFaults;
+    std::map<int, Fault> m_requestFaults;
+    Fault m_defaultFault;
+    bool m_writable = true;
+    std::vector<Request> m_requests;
+};
+
+} // namespace snmp

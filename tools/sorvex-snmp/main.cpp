@@ -1,0 +1,208 @@
+// sorvex-snmp: talks to a switch through the module's own session layer, with the module's own
+// launch line, so administrators can check credentials and we can measure the layer.
+//
+//   sorvex-snmp [--timeout MS] LAUNCHLINE get OID...
+//   sorvex-snmp [--timeout MS] LAUNCHLINE walk OID...
+//   sorvex-snmp [--timeout MS] LAUNCHLINE set OID TYPE VALUE [OID TYPE VALUE]...
+//
+// Exit status: 0 success, 1 no answer in time, 2 the agent refused, 3 bad usage or launch line.
+
+#include "CCommonSNMP.h"
+#include "Enterprise.h"
+#include "LaunchParams.h"
+#include "Oid.h"
+#include "SnmpFront.h"
+#include "Trace.h"
+#include "ValuePrinter.h"
+
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+using namespace snmp;
+
+namespace {
+
+constexpr int kOk = 0, kNoAnswer = 1, kRefused = 2, kUsage = 3;
+
+int usage(const std::string& why)
+{
+    std::cerr << "sorvex-snmp: " << why << "\n"
+              << "usage: sorvex-snmp [--timeout MS] LAUNCHLINE get OID...\n"
+              << "       sorvex-snmp [--timeout MS] LAUNCHLINE walk OID...\n"
+              << "       sorvex-snmp [--timeout MS] LAUNCHLINE set OID TYPE VALUE [OID TYPE VALUE]...\n"
+              << "TYPE: i INTEGER, s OCTET STRING, x hex octets, a IpAddress, u Unsigned32\n";
+    return kUsage;
+}
+
+void printAnswer(const CSnmp& answer)
+{
+    std::string out;
+    for (const auto& vb : answer.bindings())
+        out += formatBinding(vb) + '\n';
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+int failure(CCommonSNMP& session, int status)
+{
+    if (status == -1) {
+        std::cerr << "sorvex-snmp: no answer in time\n";
+        return kNoAnswer;
+    }
+    long errorStatus = status;
+    unsigned long errorIndex = 0;
+    session.GetErrorInfo(errorStatus, errorIndex);
+    std::cerr << "sorvex-snmp: the agent refused: " << errorStatusName(status) << " (index " << errorIndex << ")\n";
+    return kRefused;
+}
+
+bool decodeHex(const std::string& text, std::string& out)
+{
+    std::string digits;
+    for (char c : text)
+        if (c != ' ' && c != ':')
+            digits += c;
+    if (digits.size() % 2)
+        return false;
+    out.clear();
+    for (size_t i = 0; i < digits.size(); i += 2) {
+        char* end = nullptr;
+        const std::string pair = digits.substr(i, 2);
+        const long v = std::strtol(pair.c_str(), &end, 16);
+        if (*end)
+            return false;
+        out += static_cast<char>(v);
+    }
+    return true;
+}
+
+// The walk runs from the callback, as the pages run theirs.
+struct Walk {
+    CCommonSNMP* session = nullptr;
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool finished = false;
+    int status = 0;
+    int timeoutMs = 0;
+
+    void finish(int s)
+    {
+        std::lock_guard lock(mutex);
+        status = s;
+        finished = true;
+        cv.notify_all();
+    }
+
+    static unsigned callback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status)
+    {
+        auto* self = static_cast<Walk*>(owner);
+        if (!self->session->TakeRequest(requestId))
+            return 0;
+        if (status != 0) {
+            self->session->SignalDone();
+            self->finish(status);
+            return 0;
+        }
+        printAnswer(*answer);
+        self->session->Send(&Walk::callback, self, 0, self->timeoutMs);
+        return 0;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    int timeoutMs = 0;
+    if (args.size() >= 2 && args[0] == "--timeout") {
+        timeoutMs = std::atoi(args[1].c_str());
+        if (timeoutMs <= 0)
+            return usage("bad timeout");
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.size() < 3)
+        return usage("missing arguments");
+    const LaunchParams params = LaunchParams::parse(args[0]);
+    if (params.IPAddress.empty())
+        return usage("the launch line names no address (it needs /I<address>)");
+    if (params.SnmpVersion != "1" && params.SnmpVersion != "3")
+        return usage("the launch line names SNMP version " + params.SnmpVersion + "; only 1 and 3 are supported");
+    LaunchParams::setCurrent(params);
+    if (std::getenv("SORVEX_TRACE"))
+        setTraceSink([](std::string_view line) { std::cerr << line << '\n'; });
+    SnmpInit("sorvex-snmp");
+
+    const std::string command = args[1];
+    std::vector<std::string> rest(args.begin() + 2, args.end());
+    for (auto& o : rest)
+        if (o.rfind("ENTERPRISE", 0) == 0)
+            o = expandEnterprise(o);
+
+    CCommonSNMP session;
+    if (command == "get" || command == "walk") {
+        for (const auto& o : rest)
+            if (oid::normalise(o).empty())
+                return usage("bad OID " + o);
+        session.Prepare(command == "get" ? PduType::Get : PduType::GetNext);
+        for (const auto& o : rest)
+            session.AddVarBind(o, Syntax::Null);
+        if (command == "get") {
+            std::unique_ptr<CSnmp> answer;
+            const int status = session.SendAndWait(answer, timeoutMs);
+            if (status != 0)
+                return failure(session, status);
+            printAnswer(*answer);
+            return kOk;
+        }
+        Walk walk;
+        walk.session = &session;
+        walk.timeoutMs = timeoutMs;
+        session.Send(&Walk::callback, &walk, 0, timeoutMs);
+        std::unique_lock lock(walk.mutex);
+        walk.cv.wait(lock, [&] { return walk.finished; });
+        const int status = walk.status;
+        lock.unlock();
+        std::fflush(stdout);
+        return status == -2 ? kOk : failure(session, status);
+    }
+    if (command == "set") {
+        if (rest.empty() || rest.size() % 3)
+            return usage("set needs OID TYPE VALUE triples");
+        session.Prepare(PduType::Set);
+        for (size_t i = 0; i < rest.size(); i += 3) {
+            const std::string& o = rest[i];
+            const std::string& type = rest[i + 1];
+            const std::string& value = rest[i + 2];
+            int added = -1;
+            if (type == "i")
+                added = session.AddVarBind(o, Syntax::Integer, value);
+            else if (type == "s")
+                added = session.AddVarBind(o, Syntax::OctetString, value);
+            else if (type == "a")
+                added = session.AddVarBind(o, Syntax::IpAddress, value);
+            else if (type == "u")
+                added = session.AddVarBind(o, Syntax::Unsigned32, value);
+            else if (type == "x") {
+                std::string bytes;
+                if (!decodeHex(value, bytes))
+                    return usage("bad hex value " + value);
+                added = session.AddVarBind(o, Syntax::OctetString, bytes.data(), static_cast<unsigned>(bytes.size()));
+            } else
+                return usage("unknown type " + type);
+            if (added != 0)
+                return usage("bad value \"" + value + "\" for " + o + " (type " + type + ")");
+        }
+        std::unique_ptr<CSnmp> answer;
+        const int status = session.SendAndWait(answer, timeoutMs);
+        if (status != 0)
+            return failure(session, status);
+        printAnswer(*answer);
+        return kOk;
+    }
+    return usage("unknown command " + command);
+}
