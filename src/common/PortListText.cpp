@@ -118,10 +118,13 @@ bool ParsePortListText(const QString& text, PortFlags& flags)
 
         std::size_t first = 0;
         std::size_t last = 0;
-        const auto dash = item.indexOf(u'-');
-        const bool valid = dash < 0 ? readPort(item, portCount, first) && readPort(item, portCount, last)
-                                    : readPort(item.left(dash), portCount, first)
-                                          && readPort(item.mid(dash + 1), portCount, last);
+        bool valid = false;
+        if (const auto dash = item.indexOf(u'-'); dash < 0) {
+            valid = readPort(item, portCount, first);
+            last = first;
+        } else {
+            valid = readPort(item.left(dash), portCount, first) && readPort(item.mid(dash + 1), portCount, last);
+        }
         if (!valid) {
             MessageBox::info(QStringLiteral("Invalid Portlist"));
             return false;
