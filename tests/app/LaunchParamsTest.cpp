@@ -1,0 +1,132 @@
+#include "DeviceProfile.h"
+#include "IniFile.h"
+#include "LaunchParams.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+struct LaunchCase {
+    const char* line;
+    LaunchParams expected;
+};
+
+LaunchParams with(std::initializer_list<std::pair<std::string LaunchParams::*, std::string>> fields, int writeEnabled = 1)
+{
+    LaunchParams p;
+    for (auto& [member, value] : fields)
+        p.*member = value;
+    p.WriteEnabled = writeEnabled;
+    return p;
+}
+
+void expectSame(const LaunchParams& a, const LaunchParams& e)
+{
+    EXPECT_EQ(a.FirstToken, e.FirstToken);
+    EXPECT_EQ(a.IPAddress, e.IPAddress);
+    EXPECT_EQ(a.ReadCommunity, e.ReadCommunity);
+    EXPECT_EQ(a.WriteCommunity, e.WriteCommunity);
+    EXPECT_EQ(a.WriteEnabled, e.WriteEnabled);
+    EXPECT_EQ(a.SnmpVersion, e.SnmpVersion);
+    EXPECT_EQ(a.Port, e.Port);
+    EXPECT_EQ(a.Token9, e.Token9);
+    EXPECT_EQ(a.SecurityLevel, e.SecurityLevel);
+    EXPECT_EQ(a.UserName, e.UserName);
+    EXPECT_EQ(a.AuthPassword, e.AuthPassword);
+    EXPECT_EQ(a.PrivPassword, e.PrivPassword);
+    EXPECT_EQ(a.AuthProtocol, e.AuthProtocol);
+    EXPECT_EQ(a.PrivProtocol, e.PrivProtocol);
+}
+
+using L = LaunchParams;
+
+TEST(LaunchParams, ParsesPositionalTokens)
+{
+    const LaunchCase cases[] = {
+        // Version 1 stops after the port.
+        {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V1/P161/Xa/Yb/T9/S3/Uuser",
+         with({{&L::FirstToken, "1"}, {&L::IPAddress, "10.0.0.5"}, {&L::ReadCommunity, "x"}, {&L::WriteCommunity, "y"},
+               {&L::SnmpVersion, "1"}, {&L::Port, "161"}})},
+        // Blanks inside a token are dropped.
+        {"/A1/Imy switch/Rx", with({{&L::FirstToken, "1"}, {&L::IPAddress, "myswitch"}, {&L::ReadCommunity, "x"}})},
+        // A full version-3 line; an empty position keeps its default.
+        {"/A1/I10.0.0.5/R/W/Etrue/V3/P162/Xa/Yb/T7/S3/U/Aauthpass/Bprivpass/H3/J2/Zignored",
+         with({{&L::FirstToken, "1"}, {&L::IPAddress, "10.0.0.5"}, {&L::SnmpVersion, "3"}, {&L::Port, "162"},
+               {&L::Token9, "7"}, {&L::SecurityLevel, "3"}, {&L::AuthPassword, "authpass"},
+               {&L::PrivPassword, "privpass"}, {&L::AuthProtocol, "3"}, {&L::PrivProtocol, "2"}})},
+        // "True" and an empty flag disable writing.
+        {"/A1/I10.0.0.5/Rx/Wy/ETrue", with({{&L::FirstToken, "1"}, {&L::IPAddress, "10.0.0.5"}, {&L::ReadCommunity, "x"},
+                                            {&L::WriteCommunity, "y"}}, 0)},
+        {"/A1/I10.0.0.5/Rx/Wy/E/V3", with({{&L::FirstToken, "1"}, {&L::IPAddress, "10.0.0.5"}, {&L::ReadCommunity, "x"},
+                                          {&L::WriteCommunity, "y"}, {&L::SnmpVersion, "3"}}, 0)},
+        // Without "/I" everything after the first token stays at its default.
+        {"/A1/X10.0.0.5/Rx", with({{&L::FirstToken, "1"}})},
+        // An empty address stops parsing.
+        {"/A1/I/Rx/Wy", with({{&L::FirstToken, "1"}})},
+        // Edge positions: nothing to read past the end.
+        {"", L{}},
+        {"/", L{}},
+        {"/A", L{}},
+        {"/A1/", with({{&L::FirstToken, "1"}})},
+        {"/A1/I10.0.0.5/", with({{&L::FirstToken, "1"}, {&L::IPAddress, "10.0.0.5"}})},
+        {"/A1/I10.0.0.5/R", with({{&L::FirstToken, "1"}, {&L::IPAddress, "10.0.0.5"}})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        expectSame(LaunchParams::parse(c.line), c.expected);
+    }
+}
+
+TEST(LaunchParams, KeepsLongTokensWhole)
+{
+    const std::string user(300, 'u');
+    const auto p = LaunchParams::parse("/A1/I10.0.0.5/R/W/E/V3/P/X/Y/T/S2/U" + user + "/A" + std::string(200, 'a'));
+    EXPECT_EQ(p.UserName, user);
+    EXPECT_EQ(p.AuthPassword, std::string(200, 'a'));
+}
+
+TEST(IniFile, FollowsProfileLookupRules)
+{
+    const auto ini = IniFile::fromText("; comment\n[deviceinfo]\n DeviceName = \"SORVEX-A B1\" \nDevicePortNum=28ports\n"
+                                       "ComboPortNum=x4\nBig=99999999999\nNeg=-7\nDevicePortNum=52\n[Other]\nKey=1\n");
+    EXPECT_EQ(ini.getString("DeviceInfo", "DEVICENAME", "none"), "SORVEX-A B1");
+    EXPECT_EQ(ini.getString("DeviceInfo", "Missing", "none"), "none");
+    EXPECT_EQ(ini.getString("NoSection", "DeviceName", "none"), "none");
+    EXPECT_EQ(ini.getInt("DeviceInfo", "DevicePortNum", 0), 28); // leading digits; first key wins
+    EXPECT_EQ(ini.getInt("DeviceInfo", "ComboPortNum", 4), 0);   // no digits reads as 0
+    EXPECT_EQ(ini.getInt("DeviceInfo", "Missing", 25), 25);
+    EXPECT_EQ(ini.getInt("DeviceInfo", "Neg", 0), -7);
+    EXPECT_EQ(ini.getInt("DeviceInfo", "Big", 0), 2147483647);
+    EXPECT_FALSE(IniFile("/nonexistent/User.ini").exists());
+}
+
+TEST(DeviceProfile, ReadsSectionWithDependentKeys)
+{
+    const std::string path = ::testing::TempDir() + "/profile_test_User.ini";
+    auto write = [&](const std::string& text) { std::ofstream(path) << text; };
+
+    write("[DeviceInfo]\nDeviceName=SORVEX-A B1\nDevicePortNum=24\nXMLName=a.xml\nIsHasFan=y\nIsAllGiga=N\n");
+    auto p = DeviceProfile::read(path);
+    EXPECT_EQ(p.DeviceName, "SORVEX-A B1");
+    EXPECT_EQ(p.DevicePortNum, 24);
+    EXPECT_EQ(p.ComboPortIndex, 25);
+    EXPECT_TRUE(p.IsHasFan);
+    EXPECT_FALSE(p.IsAllGiga);
+
+    // Port numbers only with a device name, flags only with a description name.
+    write("[DeviceInfo]\nDevicePortNum=8\nIsHasFan=Y\n");
+    p = DeviceProfile::read(path);
+    EXPECT_EQ(p.DeviceName, "");
+    EXPECT_EQ(p.DevicePortNum, 28);
+    EXPECT_FALSE(p.IsHasFan);
+
+    p = DeviceProfile::read("/nonexistent/User.ini");
+    EXPECT_EQ(p.DeviceName, "");
+    EXPECT_EQ(DeviceProfile::readDeviceName("/nonexistent/User.ini"), "");
+    std::remove(path.c_str());
+}
+
+} // namespace
