@@ -49,6 +49,37 @@ private:
     bool m_set = true;
 };
 
+// The session's lock, built as an event that one thread takes and any thread may release, with
+// bounded waits. (A std::timed_mutex would do, but its timed waits escape ThreadSanitizer.)
+class SessionLock {
+public:
+    void lock()
+    {
+        std::unique_lock l(m_mutex);
+        m_cv.wait(l, [this] { return !m_held; });
+        m_held = true;
+    }
+    bool try_lock_for(milliseconds d)
+    {
+        std::unique_lock l(m_mutex);
+        if (!m_cv.wait_for(l, d, [this] { return !m_held; }))
+            return false;
+        m_held = true;
+        return true;
+    }
+    void unlock()
+    {
+        std::lock_guard l(m_mutex);
+        m_held = false;
+        m_cv.notify_one();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    bool m_held = false;
+};
+
 int decimal(const std::string& text)
 {
     return std::atoi(text.c_str());
@@ -66,7 +97,7 @@ struct CCommonSNMP::Core : std::enable_shared_from_this<Core> {
     std::mutex idsMutex;
     std::vector<int> outstanding;
 
-    std::timed_mutex lock; // serialises the request and the sends
+    SessionLock lock; // serialises the request and the sends
     Event done;
     std::atomic<bool> aborted{false};
 
@@ -282,8 +313,8 @@ CCommonSNMP::~CCommonSNMP()
     Core& c = *m_core;
     c.aborted = true;
     c.clearPending();
-    c.cancelCurrent();
     c.closeGate();
+    c.cancelCurrent();
     c.stopWorker();
     const bool locked = c.lock.try_lock_for(c.closeBound());
     if (locked) {
@@ -461,8 +492,8 @@ void CCommonSNMP::Close()
     c.aborted = true;
     c.clearPending();
     c.forgetIds();
+    c.closeGate(); // before the cancel, which lets waiting requests complete at once
     c.cancelCurrent();
-    c.closeGate();
     c.done.waitFor(c.closeBound());
 }
 

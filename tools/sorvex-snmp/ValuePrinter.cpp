@@ -51,7 +51,7 @@ std::string formatBinding(const VarBind& vb)
         if (vb.bytes.empty())
             value = "\"\"";
         else
-            value = printable(vb.bytes) ? "STRING: " + vb.bytes : "Hex-STRING: " + hex(vb.bytes);
+            value = printable(vb.bytes) ? "STRING: \"" + vb.bytes + "\"" : "Hex-STRING: " + hex(vb.bytes);
         break;
     case Ber::ObjectId: value = "OID: " + vb.bytes; break;
     case Ber::IpAddress: value = "IpAddress: " + vb.text(); break;

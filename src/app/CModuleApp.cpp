@@ -1,0 +1,69 @@
+#include "CModuleApp.h"
+
+#include "DeviceWindowFactory.h"
+#include "DeviceProfile.h"
+#include "LaunchParams.h"
+#include "MessageBox.h"
+#include "SingleInstance.h"
+#include "SnmpFront.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The network layer is usable when a UDP socket can be made.
+bool networkLayerAvailable()
+{
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+} // namespace
+
+QString CModuleApp::launchText(const QStringList& arguments)
+{
+    return arguments.join(QLatin1Char(' '));
+}
+
+QString CModuleApp::instanceName(const QString& deviceName, const QString& address)
+{
+    return QStringLiteral("Module:") + deviceName + address;
+}
+
+int CModuleApp::run(const QStringList& arguments)
+{
+    if (!networkLayerAvailable()) {
+        MessageBox::info(QStringLiteral("Failed to initialize communication port !"));
+        return 1;
+    }
+    snmp::SnmpInit("sorvex-module");
+    snmp::SetSnmpTimeout(5000);
+
+    const QString text = launchText(arguments);
+    if (text.isEmpty()) {
+        MessageBox::info(QStringLiteral("No parameter input !"));
+        return 1;
+    }
+    LaunchParams::setCurrent(LaunchParams::parse(text.toStdString()));
+    LaunchParams::setTimeoutText("3000");
+
+    const QString deviceName = QString::fromStdString(DeviceProfile::readDeviceName(DeviceProfile::profilePath()));
+    const QString address = QString::fromStdString(LaunchParams::current().IPAddress);
+    SingleInstance instance(instanceName(deviceName, address));
+    if (!instance.claim())
+        return 0; // the running module for this device has been brought to the front
+
+    std::unique_ptr<QWidget> window = createDeviceWindow(deviceName, address);
+    QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), [w = window.get()] {
+        activateDeviceWindow(w);
+    });
+    window->show();
+    return QApplication::exec();
+}

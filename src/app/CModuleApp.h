@@ -1,0 +1,16 @@
+#pragma once
+// Start-up of the module: checks the network layer, initialises SNMP, parses the launch text,
+// makes sure one module runs per device and shows the device window until it closes.
+
+#include <QStringList>
+
+class CModuleApp {
+public:
+    // `arguments` are the program's arguments without the program name. Returns the exit status.
+    static int run(const QStringList& arguments);
+
+    // The launch text: the arguments joined with single blanks.
+    static QString launchText(const QStringList& arguments);
+    // "Module:" + device name + address, without separators.
+    static QString instanceName(const QString& deviceName, const QString& address);
+};
