@@ -1,0 +1,47 @@
+#pragma once
+// What a manager may do to the objects: which subtrees are read-only, and which tables accept
+// new rows through their RowStatus column (with the cells a new row starts with).
+//
+// Rules file, one rule a line ('#' starts a comment line; OIDs may begin with "ENTERPRISE"):
+//   read-only  OID                     the subtree cannot be written
+//   writable   OID                     exception inside a read-only subtree (longest match wins)
+//   row-status ENTRY COLUMN [CELL ...] rows of table ENTRY are created and destroyed through
+//                                      COLUMN; each CELL "column|tag|value" is a new row's default
+
+#include "MibStore.h"
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct RowStatusTable {
+    Oid entry;
+    uint32_t statusColumn = 0;
+    std::vector<std::pair<uint32_t, snmp::VarBind>> defaults; // column, value (oid unused)
+    const snmp::VarBind* defaultFor(uint32_t column) const;
+};
+
+// Where an OID lies inside a RowStatus table.
+struct TableCell {
+    const RowStatusTable* table = nullptr;
+    uint32_t column = 0;
+    Oid index;
+};
+
+class ObjectRules {
+public:
+    // False with `error` ("FILE:LINE: reason") when the file cannot be read or a line is bad.
+    bool load(const std::string& path, std::string& error);
+    bool loadText(const std::string& text, const std::string& fileName, std::string& error);
+
+    bool isWritable(const Oid& oid) const;
+    TableCell locate(const Oid& oid) const; // table is nullptr when the OID is in no such table
+    const std::vector<RowStatusTable>& tables() const { return m_tables; }
+
+private:
+    std::vector<std::pair<Oid, bool>> m_access; // prefix, writable
+    std::vector<RowStatusTable> m_tables;
+};
+
+} // namespace sim

@@ -1,0 +1,95 @@
+// sorvex-sim: a simulated SORVEX-A switch, a real SNMP agent on a loopback address.
+
+#include "AgentHandler.h"
+#include "AgentHost.h"
+#include "DeviceBehaviour.h"
+#include "DeviceOids.h"
+#include "FaultInjector.h"
+#include "FdbGenerator.h"
+#include "ObjectRules.h"
+#include "SeedLoader.h"
+#include "SetEvaluator.h"
+#include "SimOptions.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+using namespace sim;
+
+namespace {
+
+std::string findDataDir(const std::string& option)
+{
+    if (!option.empty())
+        return option;
+    std::error_code ec;
+    const fs::path besideProgram = fs::read_symlink("/proc/self/exe", ec).parent_path() / "sim-data";
+    if (!ec && fs::is_directory(besideProgram))
+        return besideProgram.string();
+    return SORVEX_SIM_SOURCE_DATA_DIR;
+}
+
+PortLayout layoutOf(const std::string& model)
+{
+    PortLayout layout;
+    // The PoE model powers its copper ports; the other has no PoE.
+    layout.poePortCount = model.find("AP") != std::string::npos ? 24 : 0;
+    return layout;
+}
+
+int fail(const std::string& message)
+{
+    std::cerr << "sorvex-sim: " << message << "\n";
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SimOptions options;
+    std::string error;
+    if (!SimOptions::parse(std::vector<std::string>(argv + 1, argv + argc), options, error))
+        return fail(error + "\n" + SimOptions::usage());
+    if (options.help) {
+        std::cout << SimOptions::usage();
+        return 0;
+    }
+
+    const std::string dataDir = findDataDir(options.dataDir);
+    MibStore store;
+    ObjectRules rules;
+    if (!SeedLoader::load(dataDir, options.model, options.dataFiles, store, error) ||
+        !rules.load((fs::path(dataDir) / "object-rules.txt").string(), error))
+        return fail(error);
+
+    FaultInjector faults(options.delayMs, options.dropEvery, options.errors);
+    AgentHost host(options, faults);
+    DeviceBehaviour behaviour(store, layoutOf(options.model), [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); },
+                              &AgentHost::schedule, options.transferStepMs, options.transferFail);
+
+    std::vector<int> portsWithLink;
+    for (int p = 1; p <= behaviour.ports().layout().portCount; ++p)
+        if (behaviour.ports().isUp(p))
+            portsWithLink.push_back(p);
+    FdbGenerator::fill(store, options.fdbEntries, portsWithLink, store.bytes(oids::ifCell(6, behaviour.ports().layout().portCount + 1)));
+
+    SetEvaluator evaluator(store, rules, [&behaviour](const Oid& oid, const snmp::VarBind& vb) { return behaviour.checkValue(oid, vb); });
+    AgentHandler handler(store, evaluator, behaviour, faults);
+
+    if (!host.prepare(error))
+        return fail(error);
+    host.initAgent();
+    if (!handler.registerHandler())
+        return fail("cannot register the MIB handler");
+    if (!host.start(error))
+        return fail(error);
+    if (options.live)
+        AgentHost::scheduleRepeating(options.liveIntervalMs, [&behaviour] { behaviour.liveStep(); });
+
+    std::cout << "sorvex-sim: " << options.model << " listening on " << host.endpoint() << " (state " << host.stateDir() << ")"
+              << std::endl;
+    host.run();
+    return 0;
+}
