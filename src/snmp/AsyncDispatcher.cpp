@@ -4,7 +4,10 @@ namespace snmp {
 
 namespace {
 constexpr size_t kMaxThreads = 64;
-}
+// On a pool thread: the one job posted by the job now running (a walk's next request), which this
+// thread runs as soon as the current job returns instead of waking another thread for it.
+thread_local std::function<void()>* t_continuation = nullptr;
+} // namespace
 
 AsyncDispatcher& AsyncDispatcher::instance()
 {
@@ -14,6 +17,10 @@ AsyncDispatcher& AsyncDispatcher::instance()
 
 void AsyncDispatcher::post(std::function<void()> job)
 {
+    if (t_continuation && !*t_continuation) {
+        *t_continuation = std::move(job);
+        return;
+    }
     std::unique_lock lock(m_mutex);
     m_jobs.push_back(std::move(job));
     if (m_idle >= static_cast<int>(m_jobs.size()) || m_threads.size() >= kMaxThreads) {
@@ -33,10 +40,18 @@ void AsyncDispatcher::run()
         --m_idle;
         if (m_jobs.empty())
             return; // stopping
-        auto job = std::move(m_jobs.front());
+        std::function<void()> job = std::move(m_jobs.front());
         m_jobs.pop_front();
         lock.unlock();
+        std::function<void()> next;
+        t_continuation = &next;
         job();
+        while (next) {
+            job = std::move(next);
+            next = nullptr;
+            job();
+        }
+        t_continuation = nullptr;
         lock.lock();
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Runs the adapter's asynchronous requests and late callbacks on threads of its own, so that an
 // answer never arrives inside the Send that asked for it. The pool grows while every thread is
-// busy (a page may keep several requests outstanding) and keeps its threads for reuse.
+// busy (a page may keep several requests outstanding) and keeps its threads for reuse. A job
+// posted from inside a running job (a callback continuing its walk) runs next on the same thread.
 
 #include <condition_variable>
 #include <deque>
