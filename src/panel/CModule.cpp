@@ -1,0 +1,6 @@
+#include "CModule.h"
+
+QString CModule::ClassName() const
+{
+    return QStringLiteral("CModule");
+}

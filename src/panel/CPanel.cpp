@@ -1,0 +1,6 @@
+#include "CPanel.h"
+
+QString CPanel::ClassName() const
+{
+    return QStringLiteral("CPanel");
+}

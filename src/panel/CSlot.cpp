@@ -1,0 +1,6 @@
+#include "CSlot.h"
+
+QString CSlot::ClassName() const
+{
+    return QStringLiteral("CSlot");
+}
