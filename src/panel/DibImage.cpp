@@ -55,6 +55,22 @@ DibImage::InfoHeader ParseInfoHeader(const QByteArray& data)
     return h;
 }
 
+// Reads the rest of device, refusing more than kMaxFileBytes. (QIODevice::read(n) would
+// reserve n bytes up front.)
+bool ReadBounded(QIODevice& device, QByteArray& data)
+{
+    if (!device.isSequential() && device.size() - device.pos() > kMaxFileBytes)
+        return false;
+    for (;;) {
+        const QByteArray chunk = device.read(64 * 1024);
+        if (chunk.isEmpty())
+            return true;
+        if (data.size() + chunk.size() > kMaxFileBytes)
+            return false;
+        data += chunk;
+    }
+}
+
 bool IsKnownBitCount(uint16_t bits)
 {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
@@ -81,8 +97,8 @@ bool DibImage::LoadFromResource(int resourceId)
 bool DibImage::Read(QIODevice& device)
 {
     Clear();
-    const QByteArray data = device.read(kMaxFileBytes + 1);
-    if (data.size() > kMaxFileBytes)
+    QByteArray data;
+    if (!ReadBounded(device, data))
         return Fail(kNoStorage);
     if (data.size() < kFileHeaderSize + 4 || !data.startsWith("BM"))
         return Fail(kNotADib);
