@@ -1,0 +1,45 @@
+#pragma once
+// The base of every page: a top-level, application-modal dialog named "dlg<template>", kept on
+// top, with the application icon. It owns the page's SNMP sessions and closes them when the
+// dialog finishes (before any member of the page is destroyed), tracing
+// "==================DestroyWindow===============" and one "...<member>.Close..." line each.
+//
+//     class CMyPage : public CPageDialog {
+//         CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
+//         ...
+//         sessions().walk(m_cCommonSNMP, columns, onRow, onEnd);
+//     };
+
+#include "PageSessions.h"
+
+#include <QDialog>
+
+class CPageDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPageDialog(int templateId, QWidget* parent = nullptr);
+    ~CPageDialog() override;
+
+    void done(int result) override;
+
+protected:
+    // Runs once, when the page is first shown: the page's first reads start here.
+    virtual void onOpen() {}
+    void showEvent(QShowEvent* event) override;
+
+    CCommonSNMP& addSession(const char* memberName) { return m_sessions.add(memberName); }
+    PageSessions& sessions() { return m_sessions; }
+    // Closes the sessions once, with the trace lines. done() and the destructor call it.
+    void closeSessions();
+
+    // The control with the decimal id as its object name.
+    template <class T>
+    T* control(int id) const
+    {
+        return findChild<T*>(QString::number(id));
+    }
+
+private:
+    PageSessions m_sessions{this};
+    bool m_opened = false;
+};

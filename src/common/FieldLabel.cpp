@@ -1,0 +1,16 @@
+#include "FieldLabel.h"
+
+#include "CIpAddressEdit.h"
+
+QLabel* LabelFor(QWidget* field, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    QString name = text;
+    name.remove(QLatin1Char('&'));
+    if (auto* address = qobject_cast<CIpAddressEdit*>(field))
+        address->setAccessibleLabel(name);
+    else
+        field->setAccessibleName(name);
+    return label;
+}

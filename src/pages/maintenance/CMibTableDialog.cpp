@@ -1,0 +1,74 @@
+#include "CMibTableDialog.h"
+
+#include "FieldLabel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CMibTableDialog::CMibTableDialog(const Table& table) : CPageDialog(table.templateId), m_table(table)
+{
+    setWindowTitle(table.title);
+    auto* layout = new QVBoxLayout(this);
+    m_list = new CListView(IdList, table.headers, this);
+    m_list->setAccessibleName(table.title);
+    layout->addWidget(m_list, 1);
+    m_extra = new QVBoxLayout;
+    layout->addLayout(m_extra);
+
+    auto* buttons = new QHBoxLayout;
+    if (table.showsCount) {
+        m_count = new QLabel(QStringLiteral("0"), this);
+        m_count->setObjectName(QString::number(IdEntries));
+        m_count->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+        buttons->addWidget(LabelFor(m_count, QStringLiteral("Entries:"), this));
+        buttons->addWidget(m_count);
+    }
+    buttons->addStretch();
+    m_refresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    m_refresh->setObjectName(QString::number(IdRefresh));
+    m_refresh->setDefault(true);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QString::number(IdClose));
+    buttons->addWidget(m_refresh);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(m_refresh, &QPushButton::clicked, this, &CMibTableDialog::startWalk);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    int width = 40;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        width += m_list->columnWidth(c);
+    resize(std::max(width, 360), 420);
+}
+
+void CMibTableDialog::onOpen()
+{
+    startWalk();
+}
+
+void CMibTableDialog::startWalk()
+{
+    beforeWalk();
+    m_list->clearRows();
+    if (m_count)
+        m_count->setText(QStringLiteral("0"));
+    m_refresh->setEnabled(false);
+    WalkOptions options;
+    options.minimumValues = m_table.needsAllColumns ? int(m_table.columns.size()) : 0;
+    sessions().walk(
+        m_cCommonSNMP, m_table.columns, [this](const SnmpReply& row) { takeRow(row); },
+        [this](int) { endWalk(); }, options);
+}
+
+void CMibTableDialog::rowAdded()
+{
+    if (m_count)
+        m_count->setText(QString::number(m_list->rowCount()));
+}
+
+void CMibTableDialog::endWalk()
+{
+    m_refresh->setEnabled(true);
+}

@@ -1,0 +1,272 @@
+// The page machinery: page base, sessions with queued delivery, the aggregated-link walk, the
+// typing limit, the IP address control and the From/To pair.
+
+#include "GuiFixture.h"
+
+#include "AggregatedLinkWalk.h"
+#include "CIpAddressEdit.h"
+#include "CPageDialog.h"
+#include "PageSessions.h"
+#include "PortRangePair.h"
+#include "TraceCategory.h"
+#include "TypingLimit.h"
+
+#include <QLineEdit>
+#include <QThread>
+
+#include <mutex>
+
+namespace {
+
+// Collects the lines of the trace category.
+class TraceCapture {
+public:
+    TraceCapture()
+    {
+        lines().clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("sorvex.trace.debug=true"));
+        m_previous = qInstallMessageHandler(&TraceCapture::handler);
+    }
+    ~TraceCapture()
+    {
+        qInstallMessageHandler(m_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    static QStringList& lines()
+    {
+        static QStringList captured;
+        return captured;
+    }
+
+private:
+    static void handler(QtMsgType, const QMessageLogContext& context, const QString& text)
+    {
+        if (context.category && QLatin1String(context.category) == QLatin1String("sorvex.trace"))
+            lines() << text;
+    }
+    QtMessageHandler m_previous;
+};
+
+class TwoSessionPage : public CPageDialog {
+public:
+    TwoSessionPage() : CPageDialog(80) {}
+    CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
+    CCommonSNMP& m_quiet = addSession(nullptr);
+    CCommonSNMP& m_cCommonSNMPSet = addSession("m_cCommonSNMPSet");
+};
+
+const std::string ifIndex = "1.3.6.1.2.1.2.2.1.1";
+
+class PageMachinery : public GuiTest {
+protected:
+    void loadThreeRows() { load(ifIndex + ".1|2|1\n" + ifIndex + ".2|2|2\n" + ifIndex + ".3|2|3\n1.3.6.1.2.1.2.2.1.2.1|4|x\n"); }
+};
+
+TEST_F(PageMachinery, PageIsATopMostApplicationModalTopLevelWindow)
+{
+    TwoSessionPage page;
+    EXPECT_EQ(page.objectName(), "dlg80");
+    EXPECT_EQ(page.parentWidget(), nullptr);
+    EXPECT_EQ(page.windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(page.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(PageMachinery, FinishingThePageClosesItsSessionsOnceWithTraceLines)
+{
+    TraceCapture trace;
+    {
+        TwoSessionPage page;
+        page.show();
+        page.reject();
+        page.reject(); // finishing twice, then destruction: no further lines
+    }
+    EXPECT_EQ(TraceCapture::lines(), (QStringList{"==================DestroyWindow===============",
+                                                  "==================m_cCommonSNMP.Close===============",
+                                                  "==================m_cCommonSNMPSet.Close==============="}));
+}
+
+TEST_F(PageMachinery, WalkDeliversRowsInOrderOnTheGuiThreadThenTheEnd)
+{
+    loadThreeRows();
+    QObject receiver;
+    PageSessions sessions(&receiver);
+    CCommonSNMP& session = sessions.add("m_cCommonSNMP");
+    QStringList rows;
+    bool allOnGuiThread = true;
+    int endStatus = 0;
+    sessions.walk(
+        session, {ifIndex},
+        [&](const SnmpReply& row) {
+            allOnGuiThread = allOnGuiThread && QThread::currentThread() == qApp->thread();
+            rows << row.qtext(0) + QString::fromStdString(row.suffix(0));
+        },
+        [&](int status) { endStatus = status; });
+    ASSERT_TRUE(waitUntil([&] { return endStatus != 0; }));
+    EXPECT_EQ(rows, (QStringList{"1.1", "2.2", "3.3"}));
+    EXPECT_EQ(endStatus, -2);
+    EXPECT_TRUE(allOnGuiThread);
+}
+
+TEST_F(PageMachinery, WalkThatTimesOutEndsWithTheRowsReceived)
+{
+    loadThreeRows();
+    snmp::MemoryAgent::Fault silent;
+    silent.noAnswer = true;
+    agent->setRequestFault(3, silent);
+    QObject receiver;
+    PageSessions sessions(&receiver);
+    CCommonSNMP& session = sessions.add("m_cCommonSNMP");
+    int rows = 0, endStatus = 0;
+    sessions.walk(
+        session, {ifIndex}, [&](const SnmpReply&) { ++rows; }, [&](int status) { endStatus = status; }, {200, 0});
+    ASSERT_TRUE(waitUntil([&] { return endStatus != 0; }));
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(endStatus, -1);
+}
+
+TEST_F(PageMachinery, ClosingStopsAWalkQuicklyAndNothingArrivesAfterwards)
+{
+    loadThreeRows();
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 300;
+    agent->setDefaultFault(slow);
+    QObject receiver;
+    PageSessions sessions(&receiver);
+    CCommonSNMP& session = sessions.add("m_cCommonSNMP");
+    int rows = 0;
+    bool ended = false;
+    sessions.walk(session, {ifIndex}, [&](const SnmpReply&) { ++rows; }, [&](int) { ended = true; });
+    ASSERT_TRUE(waitUntil([&] { return rows == 1; }));
+    QElapsedTimer timer;
+    timer.start();
+    sessions.closeAll();
+    EXPECT_LT(timer.elapsed(), 1000);
+    waitUntil([] { return false; }, 800);
+    EXPECT_EQ(rows, 1);
+    EXPECT_FALSE(ended);
+}
+
+TEST_F(PageMachinery, GetHandsTheAnswerOrTheFailureToThePage)
+{
+    load("1.3.6.1.2.1.1.5.0|4|core-sw\n");
+    QObject receiver;
+    PageSessions sessions(&receiver);
+    CCommonSNMP& session = sessions.add("m_cCommonSNMP");
+    SnmpReply got;
+    bool answered = false;
+    sessions.get(session, {"1.3.6.1.2.1.1.5.0"}, [&](const SnmpReply& r) { got = r, answered = true; });
+    ASSERT_TRUE(waitUntil([&] { return answered; }));
+    EXPECT_EQ(got.status, 0);
+    EXPECT_EQ(got.text(0), "core-sw");
+    EXPECT_EQ(got.text(1), ""); // no such position
+
+    answered = false;
+    sessions.get(session, {"1.3.6.1.2.1.1.9.0"}, [&](const SnmpReply& r) { got = r, answered = true; });
+    ASSERT_TRUE(waitUntil([&] { return answered; }));
+    EXPECT_EQ(got.status, snmp::ErrorStatus::NoSuchName);
+}
+
+TEST_F(PageMachinery, AggregatedLinkWalkGivesEachPortItsLink)
+{
+    const std::string members = "ENTERPRISE.10.75.5.2.8.1.3.1.2";
+    // Link 1: ports 1, 2; link 2: none; link 3: ports 27, 28 and 32 (beyond N); link 4: port 9.
+    load(members + ".1|4x|c0000000\n" + members + ".2|4x|00000000\n" + members + ".3|4x|00000031\n" + members +
+         ".4|4x|0080\nENTERPRISE.10.75.5.2.8.1.3.1.3.1|2|1\n");
+    QObject receiver;
+    PageSessions sessions(&receiver);
+    AggregatedLinkWalk links(sessions, sessions.add(nullptr), 28);
+    int ended = 0;
+    QObject::connect(&links, &AggregatedLinkWalk::ended, [&] { ++ended; });
+    links.start();
+    EXPECT_TRUE(links.running());
+    ASSERT_TRUE(waitUntil([&] { return ended == 1; }));
+    EXPECT_TRUE(links.finished());
+    EXPECT_EQ(links.portsOf(1), (std::vector<int>{1, 2}));
+    EXPECT_EQ(links.portsOf(2), std::vector<int>{});
+    EXPECT_EQ(links.portsOf(3), (std::vector<int>{27, 28}));
+    EXPECT_EQ(links.portsOf(4), std::vector<int>{9});
+    EXPECT_EQ(links.linkOf(3), 0);
+    EXPECT_EQ(links.linkOf(0), 0);
+    EXPECT_EQ(links.linkOf(29), 0);
+    EXPECT_EQ(links.links().size(), 28u);
+}
+
+TEST_F(PageMachinery, TypingLimitAppliesToTypingOnly)
+{
+    struct Case {
+        const char* programText;
+        const char* typed;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"", "abcdefgh", "abcde"},            // typing stops at the limit
+        {"abcdefghij", "", "abcdefghij"},     // text from the switch is shown whole
+        {"abcdefghij", "xy", "abcdefghij"},   // ... and cannot grow
+        {"abc", "xyz", "abcxy"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit edit;
+        TypingLimit::apply(&edit, 5);
+        edit.setText(QString::fromUtf8(c.programText));
+        edit.end(false);
+        QTest::keyClicks(&edit, QString::fromUtf8(c.typed));
+        EXPECT_EQ(edit.text(), QString::fromUtf8(c.expected)) << c.programText << " + " << c.typed;
+    }
+    QLineEdit edit;
+    TypingLimit::apply(&edit, 5);
+    edit.setText(QStringLiteral("abcdefghij"));
+    edit.end(false);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), "abcdefghi"); // shortening is always allowed
+    edit.setText(QStringLiteral("ab"));
+    edit.end(false);
+    edit.insert(QStringLiteral("123456")); // a paste is cut to what fits
+    EXPECT_EQ(edit.text(), "ab123");
+}
+
+TEST_F(PageMachinery, IpAddressControlKnowsItsFilledFields)
+{
+    CIpAddressEdit address;
+    EXPECT_EQ(address.text(), "");
+    EXPECT_EQ(address.filledFieldCount(), 0);
+    address.setText(QStringLiteral("192.0.2.10"));
+    EXPECT_EQ(address.text(), "192.0.2.10");
+    EXPECT_EQ(address.filledFieldCount(), 4);
+    address.field(2)->clear();
+    EXPECT_EQ(address.filledFieldCount(), 3);
+    EXPECT_EQ(address.text(), "192.0.0.10"); // a blank field reads as 0
+    for (const char* bad : {"1.2.3", "1.2.3.256", "a.b.c.d", ""}) {
+        address.setText(QString::fromLatin1(bad));
+        EXPECT_TRUE(address.isBlank()) << bad;
+    }
+    // Typing: three digits move on; a number above 255 becomes 255.
+    address.show();
+    address.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&address));
+    address.field(0)->setFocus();
+    QTest::keyClicks(address.field(0), QStringLiteral("10"));
+    QTest::keyClick(address.field(0), Qt::Key_Period);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("300"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    EXPECT_EQ(address.filledFieldCount(), 3);
+    EXPECT_EQ(address.text(), "10.255.7.0");
+}
+
+TEST_F(PageMachinery, FromToPairKeepsToAtOrAboveFrom)
+{
+    QComboBox from, to;
+    PortRangePair pair(&from, &to, 28, QStringLiteral("'To Port' can not be smaller than 'From Port'"));
+    EXPECT_EQ(from.count(), 28);
+    EXPECT_EQ(to.itemText(27), "28");
+    chooseItem(&from, 4);
+    EXPECT_EQ(pair.fromPort(), 5);
+    EXPECT_EQ(pair.toPort(), 5);
+    chooseItem(&to, 9);
+    EXPECT_EQ(pair.toPort(), 10);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    chooseItem(&to, 2);
+    EXPECT_EQ(boxes.texts(), QStringList{"'To Port' can not be smaller than 'From Port'"});
+    EXPECT_EQ(pair.toPort(), 5);
+}
+
+} // namespace
