@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Rows of the VLAN table (RowStatus column .5) are created, activated, taken out of service and
+# destroyed; a new row shows up in walks in OID order; wrong writes get their error-status.
+source "$(dirname "$0")/simlib.sh"
+VLAN=$DEV.7.6.1
+
+start_sim
+V3=("${V3_SHA_DES[@]}" "$SIM_ADDR")
+
+vlan_ids() { snmp_walk "${V1_READ[@]}" "$SIM_ADDR" $VLAN.5 | sed -E "s/^\.?${VLAN//./\\.}\.5\.([0-9]+) .*/\1/" | tr '\n' ' '; }
+check "seed VLANs" "1 100 200 " "$(vlan_ids)"
+
+check "createAndWait" "5" "$(snmp_set "${V3[@]}" $VLAN.5.150 i 5)"
+check "new row waits out of service" "2" "$(snmp_get "${V3[@]}" $VLAN.5.150)"
+check "new row in OID order" "1 100 150 200 " "$(vlan_ids)"
+check "new row has its default egress list" '"00 00 00 00 "' "$(snmp_get -Ox "${V3[@]}" $VLAN.2.150 | tr -d '\n')"
+check "columns of the new row" '"guests"' "$(snmp_set "${V3[@]}" $VLAN.1.150 s guests $VLAN.2.150 x 0F000000 | head -1)"
+check "activate" "1" "$(snmp_set "${V3[@]}" $VLAN.5.150 i 1)"
+check "notInService" "2" "$(snmp_set "${V3[@]}" $VLAN.5.150 i 2)"
+check "active again" "1" "$(snmp_set "${V3[@]}" $VLAN.5.150 i 1)"
+check "destroy" "6" "$(snmp_set "${V3[@]}" $VLAN.5.150 i 6)"
+check "destroy removes every cell of the row" "" "$(snmp_walk "${V1_READ[@]}" "$SIM_ADDR" $VLAN | grep '\.150 ')"
+check "createAndGo with columns in one request" '"lab"' \
+  "$(snmp_set "${V3[@]}" $VLAN.5.4000 i 4 $VLAN.1.4000 s lab | tail -1)"
+check "createAndGo row is active" "1" "$(snmp_get "${V3[@]}" $VLAN.5.4000)"
+check "last row sorts last" "1 100 200 4000 " "$(vlan_ids)"
+check "v1 write community creates rows too" "5" "$(snmp_set "${V1_WRITE[@]}" "$SIM_ADDR" $VLAN.5.7 i 5)"
+
+# NAME | set arguments | expected error-status
+while IFS='|' read -r name args expected; do
+  # shellcheck disable=SC2086
+  check_contains "$name" "$expected" "$(snmp_set "${V3[@]}" $args)"
+done <<CASES
+createAndWait on an existing row|$VLAN.5.100 i 5|inconsistentValue
+createAndGo on an existing row|$VLAN.5.100 i 4|inconsistentValue
+active on a missing row|$VLAN.5.999 i 1|inconsistentValue
+notInService on a missing row|$VLAN.5.999 i 2|inconsistentValue
+notReady is never written|$VLAN.5.100 i 3|wrongValue
+no such RowStatus|$VLAN.5.100 i 9|wrongValue
+RowStatus as a string|$VLAN.5.100 s active|wrongType
+column as the wrong type|$VLAN.1.100 i 7|wrongType
+column of a missing row|$VLAN.1.999 s ghost|noCreation
+object that does not exist|$DEV.99.1.0 i 1|noCreation
+read-only object|1.3.6.1.2.1.1.1.0 s other|notWritable
+CASES
+check "destroying a missing row is no error" "6" "$(snmp_set "${V3[@]}" $VLAN.5.999 i 6)"
+check "refused writes changed nothing" "1 7 100 200 4000 " "$(vlan_ids)"
+check_contains "version 1 reports a bad RowStatus as badValue" "badValue" \
+  "$(snmp_set "${V1_WRITE[@]}" "$SIM_ADDR" $VLAN.5.100 i 5)"
+
+finish
