@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "SingleInstance.h"
 #include "SnmpFront.h"
+#include "TraceCategory.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -44,6 +45,7 @@ int CModuleApp::run(const QStringList& arguments)
         return 1;
     }
     snmp::SnmpInit("sorvex-module");
+    InstallSnmpTraceSink();
     snmp::SetSnmpTimeout(5000);
 
     const QString text = launchText(arguments);

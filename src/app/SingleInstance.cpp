@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "TraceCategory.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
@@ -38,12 +40,17 @@ bool SingleInstance::claim()
         while (QLocalSocket* peer = m_server->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (peer->readAll().contains("activate"))
+                if (peer->readAll().contains("activate")) {
+                    TraceLine(QStringLiteral("Activation requested by another start for this device"));
                     emit activationRequested();
+                }
             });
         }
     });
-    m_server->listen(m_key);
+    if (!m_server->listen(m_key))
+        TraceLine(QStringLiteral("Cannot listen for activation requests: ") + m_server->errorString());
+    else
+        TraceLine(QStringLiteral("Single instance ") + m_key + QStringLiteral(" listening"));
     return true;
 }
 
