@@ -3,6 +3,8 @@
 #include "DeviceOids.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace sim {
 
@@ -149,6 +151,26 @@ void PortLinkModel::renderPoe(int port, bool up)
     m_store.setBytes(oids::poeCell(oids::PoeVoltage, port), powered ? s.voltage : "0.0");
     m_store.setBytes(oids::poeCell(oids::PoeCurrent, port), powered ? s.current : "0");
     m_store.setBytes(oids::poeCell(oids::PoeClass, port), powered ? s.classification : "N/A");
+    updatePoeTotals();
+}
+
+void PortLinkModel::updatePoeTotals()
+{
+    // Power used, left and the share of the budget follow the ports' power.
+    const std::string budgetText = m_store.bytes(oids::device({22, 4, 0}));
+    if (budgetText.empty())
+        return;
+    double used = 0;
+    for (int p = 1; p <= m_layout.poePortCount; ++p)
+        used += std::strtod(m_store.bytes(oids::poeCell(oids::PoePower, p)).c_str(), nullptr);
+    const double budget = std::strtod(budgetText.c_str(), nullptr);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", used);
+    m_store.setBytes(oids::device({22, 5, 0}), text);
+    std::snprintf(text, sizeof text, "%.1f", budget - used);
+    m_store.setBytes(oids::device({22, 6, 0}), text);
+    std::snprintf(text, sizeof text, "%d", budget > 0 ? static_cast<int>(used * 100 / budget + 0.5) : 0);
+    m_store.setBytes(oids::device({22, 7, 0}), text);
 }
 
 } // namespace sim

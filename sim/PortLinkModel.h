@@ -50,6 +50,7 @@ private:
     void render(int port);
     uint32_t linkSpeed(int port, int configured, int media, bool& fullDuplex) const;
     void renderPoe(int port, bool up);
+    void updatePoeTotals();
     bool valid(int port) const { return port >= 1 && port <= m_layout.portCount; }
 
     MibStore& m_store;
