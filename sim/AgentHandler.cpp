@@ -149,9 +149,12 @@ void AgentHandler::delegate(netsnmp_mib_handler* handler, netsnmp_handler_regist
 void AgentHandler::delayExpired(unsigned int, void* clientArgument)
 {
     // The cache is gone when the request was dropped meanwhile (its session closed).
-    netsnmp_delegated_cache* cache = netsnmp_handler_check_cache(static_cast<netsnmp_delegated_cache*>(clientArgument));
-    if (!cache)
+    auto* delegated = static_cast<netsnmp_delegated_cache*>(clientArgument);
+    netsnmp_delegated_cache* cache = netsnmp_handler_check_cache(delegated);
+    if (!cache) {
+        netsnmp_free_delegated_cache(delegated);
         return;
+    }
     auto* self = static_cast<AgentHandler*>(cache->localinfo);
     netsnmp_agent_request_info* reqinfo = cache->reqinfo;
     const bool bulk = reqinfo->mode == MODE_GETBULK; // net-snmp restored the mode after our first call

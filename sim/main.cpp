@@ -11,6 +11,7 @@
 #include "SetEvaluator.h"
 #include "SimOptions.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -30,11 +31,15 @@ std::string findDataDir(const std::string& option)
     return SORVEX_SIM_SOURCE_DATA_DIR;
 }
 
-PortLayout layoutOf(const std::string& model)
+// The PoE ports are those the model's data gives a PoE status row ("1.PORT").
+PortLayout layoutOf(const MibStore& store)
 {
     PortLayout layout;
-    // The PoE model powers its copper ports; the other has no PoE.
-    layout.poePortCount = model.find("AP") != std::string::npos ? 24 : 0;
+    const Oid statusColumn = oids::device({22, 1, 1, oids::PoeStatus, 1});
+    Oid next = statusColumn;
+    while (store.next(next, &next) && next.size() == statusColumn.size() + 1 && startsWith(next, statusColumn))
+        layout.poePortCount = std::max(layout.poePortCount, static_cast<int>(next.back()));
+    layout.poePortCount = std::min(layout.poePortCount, layout.portCount);
     return layout;
 }
 
@@ -66,7 +71,7 @@ int main(int argc, char** argv)
 
     FaultInjector faults(options.delayMs, options.dropEvery, options.errors);
     AgentHost host(options, faults);
-    DeviceBehaviour behaviour(store, layoutOf(options.model), [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); },
+    DeviceBehaviour behaviour(store, layoutOf(store), [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); },
                               &AgentHost::schedule, options.transferStepMs, options.transferFail);
 
     std::vector<int> portsWithLink;
