@@ -44,11 +44,19 @@ check "auto brings port 1 back at 100M" "1 1 100000000 3" \
   "$(snmp_get "${V1_READ[@]}" "$SIM_ADDR" $IF.7.1 $IF.8.1 $IF.5.1 $PORT.3.1 | tr '\n' ' ' | sed 's/ $//')"
 stop_sim
 
-start_sim --model "SORVEX-AP B1" --live --live-interval-ms 100
+start_sim --model "SORVEX-AP B1"
 poe=$(column $DEV.22.1.1.13)
 check "PoE status rows indexed 1.PORT for ports 1-24" "$(seq -s ' ' 1 24)" "$(echo "$poe" | awk '{split($1, i, "."); printf "%s%s", (NR > 1 ? " " : ""), (i[1] == 1 ? i[2] : "bad")}')"
 check_contains "PoE status texts" '"POWER ON"' "$poe"
 check "PoE LED mode object" "1" "$(snmp_get "${V1_READ[@]}" "$SIM_ADDR" $DEV.22.8.0)"
+check "port 3 powers its device" '"POWER ON" "12.9" "74.5"' \
+  "$(snmp_get "${V1_READ[@]}" "$SIM_ADDR" $DEV.22.1.1.13.1.3 $DEV.22.1.1.9.1.3 $DEV.22.5.0 | tr '\n' ' ' | sed 's/ $//')"
+snmp_set "${V1_WRITE[@]}" "$SIM_ADDR" $DEV.22.1.1.3.1.3 i 2 >/dev/null
+check "PoE disabled on port 3: power off, power used drops" '"POWER OFF" "0.0" "61.6"' \
+  "$(snmp_get "${V1_READ[@]}" "$SIM_ADDR" $DEV.22.1.1.13.1.3 $DEV.22.1.1.9.1.3 $DEV.22.5.0 | tr '\n' ' ' | sed 's/ $//')"
+stop_sim
+
+start_sim --model "SORVEX-AP B1" --live --live-interval-ms 100
 first=$(column $IF.8 | head -28; column $PORT.7)
 changed=0
 for i in 1 2 3 4 5 6 7 8 9 10; do
