@@ -1,25 +1,24 @@
 #include "DeviceWindowFactory.h"
 
-#include <QCoreApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QVBoxLayout>
+#include "CDeviceDlg.h"
 
-// Until the device window is built, start-up shows a plain window titled as it will be.
-std::unique_ptr<QWidget> createDeviceWindow(const QString& deviceName, const QString& address)
+#include <QCoreApplication>
+
+// The device window reads the profile and the launch parameters itself; when it closes, the
+// module ends.
+std::unique_ptr<QWidget> createDeviceWindow(const QString&, const QString&)
 {
-    auto window = std::make_unique<QDialog>();
-    window->setObjectName(QStringLiteral("dlgDevice"));
-    window->setWindowTitle(deviceName + QStringLiteral(": ") + address);
-    auto* layout = new QVBoxLayout(window.get());
-    layout->addWidget(new QLabel(deviceName + QStringLiteral(" at ") + address, window.get()));
-    window->resize(640, 200);
+    auto window = std::make_unique<CDeviceDlg>();
     QObject::connect(window.get(), &QDialog::finished, [] { QCoreApplication::quit(); });
     return window;
 }
 
 void activateDeviceWindow(QWidget* window)
 {
+    if (auto* device = qobject_cast<CDeviceDlg*>(window)) {
+        device->Activate();
+        return;
+    }
     window->showNormal();
     window->raise();
     window->activateWindow();

@@ -1,0 +1,59 @@
+#pragma once
+// The device menu: "&Device Manager   " with its nine sub-menus, "&Public MIB   ", "&Tools   "
+// and "&About   ". Each entry is a QAction whose objectName is its command id. Entries that open
+// a page are enabled only when that page exists; the entries a model lacks are removed.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+class DeviceMenu : public QObject {
+    Q_OBJECT
+public:
+    enum Command {
+        PortConfiguration = 32774,
+        JumboFrame = 32817,
+        LldpMed = 32827,
+        PoeGlobal = 32870,
+        PoePortConfig = 32852,
+        Firmware = 32823,
+        SaveConfiguration = 32815,
+        Telnet = 32788,
+        Web = 32789,
+        Reboot = 32797,
+        About = 57664,
+    };
+    static constexpr int kPoeMenuPosition = 8;
+
+    explicit DeviceMenu(QMenuBar* bar);
+
+    // True for the commands that act directly (tools and About) rather than open a page.
+    static bool IsTool(int commandId);
+    // Enables each page entry whose page `available` says exists; tools stay enabled.
+    void EnablePages(const std::function<bool(int commandId)>& available);
+    // Removes what the model does not have (PoE, LLDP MED, jumbo frames).
+    void Prune(const std::string& deviceName);
+    // "About " followed by the device name.
+    void SetAboutText(const QString& deviceName);
+
+    // The entry of a command; nullptr when the model has none.
+    QAction* Action(int commandId) const;
+    QMenu* DeviceManager() const { return m_deviceManager; }
+
+signals:
+    void CommandTriggered(int commandId);
+
+private:
+    QMenu* AddMenu(QMenu* parent, const QString& title);
+    void AddEntry(QMenu* menu, int commandId, const QString& text);
+    void Remove(int commandId);
+
+    QMenuBar* m_bar;
+    QMenu* m_deviceManager = nullptr;
+};
