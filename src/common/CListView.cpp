@@ -1,6 +1,7 @@
 #include "CListView.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 CListView::CListView(int controlId, const QStringList& headers, QWidget* parent)
     : QTableWidget(0, int(headers.size()), parent)
@@ -60,4 +61,21 @@ QStringList CListView::rowTexts(int row) const
 void CListView::clearRows()
 {
     setRowCount(0);
+}
+
+void CListView::fitColumnsToContents()
+{
+    for (int c = 0; c < columnCount(); ++c) {
+        const int wanted = sizeHintForColumn(c);
+        if (wanted > columnWidth(c))
+            setColumnWidth(c, wanted);
+    }
+}
+
+int CListView::fullWidth() const
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < columnCount(); ++c)
+        width += columnWidth(c);
+    return width;
 }

@@ -17,4 +17,8 @@ public:
     QString cell(int row, int column) const;
     QStringList rowTexts(int row) const;
     void clearRows();
+    // Widens the columns whose cells do not fit (never narrows one below its header).
+    void fitColumnsToContents();
+    // The width that shows every column whole, with the frame and the vertical scroll bar.
+    int fullWidth() const;
 };

@@ -109,10 +109,7 @@ CPortSetInfo::CPortSetInfo(int initialPort)
     });
     connect(&m_links, &AggregatedLinkWalk::ended, this, [this] { m_reads.end(); });
 
-    int width = 40;
-    for (int c = 0; c < m_list->columnCount(); ++c)
-        width += m_list->columnWidth(c);
-    resize(std::max(width, 560), 520);
+    resize(m_list->fullWidth() + 90, 560);
 }
 
 void CPortSetInfo::onOpen()
@@ -136,7 +133,11 @@ void CPortSetInfo::readPorts()
         m_cCommonSNMPTable,
         {speedColumn, portColumn("1.13.1.3"), flowControlColumn, portColumn("12.3.1.1.2"), portColumn("1.13.1.6"),
          portColumn("1.13.1.7")},
-        [this](const SnmpReply& row) { takePortRow(row); }, [this](int) { m_reads.end(); },
+        [this](const SnmpReply& row) { takePortRow(row); },
+        [this](int) {
+            m_list->fitColumnsToContents();
+            m_reads.end();
+        },
         {portWalkTimeoutMs, 0});
 }
 

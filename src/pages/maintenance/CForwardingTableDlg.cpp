@@ -33,6 +33,7 @@ CForwardingTableDlg::CForwardingTableDlg()
     row->addWidget(m_ageTime);
     row->addWidget(new QLabel(QStringLiteral("Seconds"), this));
     extraArea()->addLayout(row);
+    resize(width(), 480);
 }
 
 void CForwardingTableDlg::onOpen()

@@ -37,10 +37,7 @@ CMibTableDialog::CMibTableDialog(const Table& table) : CPageDialog(table.templat
     connect(m_refresh, &QPushButton::clicked, this, &CMibTableDialog::startWalk);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-    int width = 40;
-    for (int c = 0; c < m_list->columnCount(); ++c)
-        width += m_list->columnWidth(c);
-    resize(std::max(width, 360), 420);
+    resize(std::max(m_list->fullWidth() + 24, 360), 420);
 }
 
 void CMibTableDialog::onOpen()
@@ -70,5 +67,6 @@ void CMibTableDialog::rowAdded()
 
 void CMibTableDialog::endWalk()
 {
+    m_list->fitColumnsToContents();
     m_refresh->setEnabled(true);
 }
