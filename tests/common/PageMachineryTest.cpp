@@ -2,6 +2,7 @@
 // typing limit, the IP address control and the From/To pair.
 
 #include "GuiFixture.h"
+#include "TraceCapture.h"
 
 #include "AggregatedLinkWalk.h"
 #include "CIpAddressEdit.h"
@@ -17,35 +18,6 @@
 #include <mutex>
 
 namespace {
-
-// Collects the lines of the trace category.
-class TraceCapture {
-public:
-    TraceCapture()
-    {
-        lines().clear();
-        QLoggingCategory::setFilterRules(QStringLiteral("sorvex.trace.debug=true"));
-        m_previous = qInstallMessageHandler(&TraceCapture::handler);
-    }
-    ~TraceCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        QLoggingCategory::setFilterRules(QString());
-    }
-    static QStringList& lines()
-    {
-        static QStringList captured;
-        return captured;
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext& context, const QString& text)
-    {
-        if (context.category && QLatin1String(context.category) == QLatin1String("sorvex.trace"))
-            lines() << text;
-    }
-    QtMessageHandler m_previous;
-};
 
 class TwoSessionPage : public CPageDialog {
 public:

@@ -3,6 +3,7 @@
 #include "GuiFixture.h"
 
 #include "PageCatalog.h"
+#include "TraceCapture.h"
 
 namespace {
 
@@ -24,6 +25,31 @@ TEST_F(PageCatalogTest, MenuCommandsOpenTheirPages)
     }
     EXPECT_FALSE(PageCatalog::has(1));
     EXPECT_EQ(PageCatalog::create(1), nullptr);
+}
+
+TEST_F(PageCatalogTest, ClosingAPageTracesEachOfItsSessions)
+{
+    struct Case {
+        int command;
+        QStringList closed;
+    };
+    const Case cases[] = {
+        {32774, {"m_cCommonSNMP", "m_cCommonSNMPTable"}}, // the link walk's session closes without a line
+        {32832, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
+        {32805, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
+        {32810, {"m_cCommonSNMP", "m_cCommonSNMPAge"}},
+        {32809, {"m_cCommonSNMP"}},
+    };
+    for (const Case& c : cases) {
+        TraceCapture trace;
+        auto page = PageCatalog::create(c.command, 0);
+        page->show();
+        page->reject();
+        QStringList expected{"==================DestroyWindow==============="};
+        for (const QString& member : c.closed)
+            expected << "==================" + member + ".Close===============";
+        EXPECT_EQ(TraceCapture::lines(), expected) << c.command;
+    }
 }
 
 } // namespace
