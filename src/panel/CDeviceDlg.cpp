@@ -36,7 +36,6 @@ CDeviceDlg::CDeviceDlg(QWidget* parent)
     m_menu->EnablePages([](int command) { return PageCatalog::has(command); });
     m_blinkTimer.setInterval(kBlinkMs);
     connect(&m_blinkTimer, &QTimer::timeout, this, &CDeviceDlg::Blink);
-    Root().SetClickSink(this);
     m_profileRead = SetUp();
 }
 
@@ -61,6 +60,7 @@ bool CDeviceDlg::SetUp()
 
     const QDir beside(QString::fromStdString(DeviceProfile::executableDirectory()));
     LoadPanel(beside.filePath(QString::fromStdString(profile.XMLName)));
+    Root().SetClickSink(this);
     for (int n = 0; CPort* port = dynamic_cast<CPort*>(Root().FindChildByClass(QStringLiteral("CPort"), n)); ++n)
         m_ports.push_back(port);
     for (int id : kLampBitmaps)
