@@ -2,6 +2,7 @@
 // SNMP credentials as the launch text.
 
 #include "CModuleApp.h"
+#include "SignalQuit.h"
 
 #include <QApplication>
 
@@ -10,5 +11,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvex-module"));
     QApplication::setQuitOnLastWindowClosed(false);
+    SignalQuit signalQuit;
     return CModuleApp::run(QApplication::arguments().mid(1));
 }
