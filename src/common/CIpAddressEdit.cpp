@@ -38,6 +38,16 @@ CIpAddressEdit::CIpAddressEdit(QWidget* parent) : QFrame(parent)
     setFocusProxy(m_fields[0]);
 }
 
+// The fields outlive this part of the object (QWidget deletes its children later) and report
+// their loss of focus while they go: nothing of theirs may reach it any more.
+CIpAddressEdit::~CIpAddressEdit()
+{
+    for (QLineEdit* f : m_fields) {
+        f->removeEventFilter(this);
+        f->disconnect(this);
+    }
+}
+
 QString CIpAddressEdit::text() const
 {
     if (isBlank())

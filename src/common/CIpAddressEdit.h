@@ -14,6 +14,7 @@ class CIpAddressEdit : public QFrame {
     Q_OBJECT
 public:
     explicit CIpAddressEdit(QWidget* parent = nullptr);
+    ~CIpAddressEdit() override;
 
     QString text() const;
     // Fills the fields from a dotted quad of numbers 0-255; any other text clears them.

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-CPageDialog::CPageDialog(int templateId, QWidget* parent) : QDialog(parent)
+CPageDialog::CPageDialog(int templateId) : QDialog(nullptr)
 {
     setObjectName(QStringLiteral("dlg%1").arg(templateId));
     // Top-level and application-modal without a transient parent: minimising the device

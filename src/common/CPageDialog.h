@@ -17,7 +17,8 @@
 class CPageDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CPageDialog(int templateId, QWidget* parent = nullptr);
+    // No parent: pages are top-level windows of their own.
+    explicit CPageDialog(int templateId);
     ~CPageDialog() override;
 
     void done(int result) override;
@@ -31,13 +32,6 @@ protected:
     PageSessions& sessions() { return m_sessions; }
     // Closes the sessions once, with the trace lines. done() and the destructor call it.
     void closeSessions();
-
-    // The control with the decimal id as its object name.
-    template <class T>
-    T* control(int id) const
-    {
-        return findChild<T*>(QString::number(id));
-    }
 
 private:
     PageSessions m_sessions{this};

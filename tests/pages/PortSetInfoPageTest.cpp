@@ -79,8 +79,15 @@ protected:
     void choosePort(CPortSetInfo& page, int port) { controlOf<CListView>(&page, Id::IdPortList)->setCurrentCell(port - 1, 0); }
     void applyWith(CPortSetInfo& page, int port, int speed, int flow)
     {
-        if (port)
+        if (port) {
             choosePort(page, port);
+        } else {
+            // The list taking the focus shows a current row but chooses no port.
+            page.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
+            controlOf<QPushButton>(&page, Id::IdRefresh)->setFocus(Qt::TabFocusReason);
+            controlOf<CListView>(&page, Id::IdPortList)->setFocus(Qt::TabFocusReason);
+        }
         controlOf<QComboBox>(&page, Id::IdSpeed)->setCurrentIndex(speed);
         controlOf<QComboBox>(&page, Id::IdFlowControl)->setCurrentIndex(flow);
         clickButton(&page, Id::IdApply);

@@ -101,11 +101,13 @@ CPortSetInfo::CPortSetInfo(int initialPort)
     connect(m_refresh, &QPushButton::clicked, this, &CPortSetInfo::refresh);
     connect(m_apply, &QPushButton::clicked, this, &CPortSetInfo::apply);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    // A click and a keyboard move of the selection both choose a row.
+    // A click and a keyboard move of the selection both choose a row. The current cell alone
+    // does not: the view sets one without selecting it when it gets the focus.
     connect(m_list, &QTableWidget::cellClicked, this, [this](int row) { onRowChosen(row); });
-    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
-        if (row != previousRow)
-            onRowChosen(row);
+    connect(m_list, &QTableWidget::itemSelectionChanged, this, [this] {
+        const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+        if (!rows.isEmpty())
+            onRowChosen(rows.first().row());
     });
     connect(&m_links, &AggregatedLinkWalk::ended, this, [this] { m_reads.end(); });
 
