@@ -402,3 +402,32 @@ TEST_F(DeviceWindowTest, AboutShowsTheDeviceNameInItsTitleAndText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeviceWindowTest, RebootAsksThenSendsTheRebootWhileTheWindowWaitsMinimised)
+{
+    WriteProfile("SORVEX-A B1", "SorvexA.xml", false);
+    SeedSwitch();
+    auto window = Open();
+    boxes.answerQuestions({false, true});
+    window->RunCommand(DeviceMenu::Reboot);
+    EXPECT_TRUE(agent->requestsOfType(snmp::PduType::Set).empty());
+
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 300;
+    agent->setObjectFault(oid::Device("1.9.0"), slow);
+    bool minimisedMeanwhile = false;
+    QTimer::singleShot(100, [&] { minimisedMeanwhile = window->isMinimized() && window->IsPageOpen(); });
+    window->RunCommand(DeviceMenu::Reboot);
+
+    EXPECT_EQ(boxes.texts(), (QStringList{"Do you want to reboot the device?", "Do you want to reboot the device?"}));
+    const auto sets = agent->requestsOfType(snmp::PduType::Set);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].binds, (std::vector<snmp::VarBind>{snmp::VarBind::integer(oid::Device("1.9.0"), 1)}));
+    EXPECT_TRUE(minimisedMeanwhile);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_FALSE(window->IsPageOpen());
+}
+
+} // namespace
