@@ -4,6 +4,7 @@
 #include "DeviceProfile.h"
 #include "LaunchParams.h"
 #include "MessageBox.h"
+#include "PanelResources.h"
 #include "SingleInstance.h"
 #include "SnmpFront.h"
 #include "TraceCategory.h"
@@ -40,6 +41,7 @@ QString CModuleApp::instanceName(const QString& deviceName, const QString& addre
 
 int CModuleApp::run(const QStringList& arguments)
 {
+    QApplication::setWindowIcon(PanelResources::ApplicationIcon());
     if (!networkLayerAvailable()) {
         MessageBox::info(QStringLiteral("Failed to initialize communication port !"));
         return 1;

@@ -384,8 +384,10 @@ int CCommonSNMP::Send(SnmpCallback callback, void* owner, int /*ignored*/, int t
     Core& c = *m_core;
     std::lock_guard l(c.lock);
     const unsigned epoch = c.currentEpoch();
-    if (c.aborted)
-        return -1; // closed: nothing is sent and nothing is called
+    if (c.aborted) {
+        c.done.set(); // closed: nothing is sent and nothing is called
+        return -1;
+    }
     if (!c.sendable()) {
         // Nothing to send: the caller still gets its one callback, later and from elsewhere.
         const int id = c.version == 3 ? ++g_v3RequestCounter : CSnmp::nextRequestId();

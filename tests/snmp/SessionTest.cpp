@@ -370,6 +370,33 @@ TEST_F(SessionTest, SendAfterCloseIsRefusedSilently)
     EXPECT_EQ(agent->requestCount(), 0);
 }
 
+// A walk continued from its callback just as the page closes must not hold Close up.
+TEST_F(SessionTest, CloseDuringACallbackThatContinuesItsWalkReturnsPromptly)
+{
+    loadSystem(*agent);
+    struct SlowWalker {
+        CCommonSNMP session;
+        std::atomic<bool> inCallback{false};
+        static unsigned cb(std::unique_ptr<CSnmp>, int id, void* owner, int)
+        {
+            auto* w = static_cast<SlowWalker*>(owner);
+            w->session.TakeRequest(id);
+            w->inCallback = true;
+            std::this_thread::sleep_for(milliseconds(200));
+            w->session.Send(&SlowWalker::cb, w, 0, 0);
+            return 0;
+        }
+    } walker;
+    walker.session.Prepare(PduType::GetNext);
+    walker.session.AddVarBind("1.3.6.1.2.1.1", Syntax::Null);
+    walker.session.Send(&SlowWalker::cb, &walker, 0, 0);
+    while (!walker.inCallback)
+        std::this_thread::sleep_for(milliseconds(5));
+    const auto start = steady_clock::now();
+    walker.session.Close();
+    EXPECT_LT(steady_clock::now() - start, milliseconds(1000)); // the bound would be 4000 ms
+}
+
 TEST_F(SessionTest, NoAnswerEndsWithinTheTimeout)
 {
     agent->setDefaultFault({.noAnswer = true});
