@@ -3,6 +3,8 @@
 #include "TraceCategory.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 CPageDialog::CPageDialog(int templateId) : QDialog(nullptr)
 {
@@ -41,4 +43,27 @@ void CPageDialog::showEvent(QShowEvent* event)
         m_opened = true;
         onOpen();
     }
+}
+
+QPushButton* CPageDialog::addButton(const QString& text, int controlId)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::number(controlId));
+    return button;
+}
+
+QPushButton* CPageDialog::addCloseButton(int controlId)
+{
+    QPushButton* close = addButton(QStringLiteral("&Close"), controlId);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    return close;
+}
+
+QHBoxLayout* CPageDialog::buttonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
 }

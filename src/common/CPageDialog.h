@@ -14,6 +14,11 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
+class QHBoxLayout;
+class QPushButton;
+
 class CPageDialog : public QDialog {
     Q_OBJECT
 public:
@@ -32,6 +37,12 @@ protected:
     PageSessions& sessions() { return m_sessions; }
     // Closes the sessions once, with the trace lines. done() and the destructor call it.
     void closeSessions();
+
+    // A push button named by its control id; the close button also closes the page.
+    QPushButton* addButton(const QString& text, int controlId);
+    QPushButton* addCloseButton(int controlId);
+    // The page's command buttons, right-aligned in the order given.
+    static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 
 private:
     PageSessions m_sessions{this};

@@ -1,6 +1,7 @@
 #include "SnmprecParser.h"
 
 #include "Enterprise.h"
+#include "HexDigit.h"
 #include "Oid.h"
 
 #include <charconv>
@@ -28,24 +29,14 @@ bool parseUnsigned(const std::string& s, uint64_t max, uint64_t& out)
     return ec == std::errc() && p == s.data() + s.size() && !s.empty() && out <= max;
 }
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool parseHex(const std::string& s, std::string& out)
 {
     if (s.size() % 2)
         return false;
     out.clear();
     for (size_t i = 0; i < s.size(); i += 2) {
-        int hi = hexDigit(s[i]), lo = hexDigit(s[i + 1]);
+        const int hi = HexDigitValue(static_cast<unsigned char>(s[i]));
+        const int lo = HexDigitValue(static_cast<unsigned char>(s[i + 1]));
         if (hi < 0 || lo < 0)
             return false;
         out += static_cast<char>(hi * 16 + lo);

@@ -247,42 +247,11 @@ TEST_F(SessionTest, WalkFromTheCallbackEndsWhenTheColumnEnds)
     for (const char* version : {"1", "3"}) {
         SCOPED_TRACE(version);
         useLaunchLine(std::string("/A1/I192.0.2.1/Rtundra/Wlantern/ETRUE/V") + version + "/P161/X/Y/T/S1/Uops");
-        struct Walker {
-            CCommonSNMP session;
-            std::mutex mutex;
-            std::condition_variable cv;
-            std::vector<std::string> rows;
-            int endStatus = 0;
-            bool ended = false;
-            static unsigned cb(std::unique_ptr<CSnmp> answer, int id, void* owner, int status)
-            {
-                auto* w = static_cast<Walker*>(owner);
-                if (!w->session.TakeRequest(id))
-                    return 0;
-                std::lock_guard lock(w->mutex);
-                if (status != 0) {
-                    w->endStatus = status;
-                    w->ended = true;
-                    w->session.SignalDone();
-                    w->cv.notify_all();
-                    return 0;
-                }
-                std::string suffix;
-                w->session.GetIndexSuffix(0, answer.get(), suffix);
-                w->rows.push_back(suffix);
-                w->session.Send(&Walker::cb, w, 0, 0);
-                return 0;
-            }
-        } walker;
-        walker.session.Prepare(PduType::GetNext);
-        walker.session.AddVarBind("1.3.6.1.2.1.2.2.1.8", Syntax::Null);
-        walker.session.Send(&Walker::cb, &walker, 0, 0);
-        std::unique_lock lock(walker.mutex);
-        ASSERT_TRUE(walker.cv.wait_for(lock, seconds(5), [&] { return walker.ended; }));
-        EXPECT_EQ(walker.endStatus, -2);
-        ASSERT_EQ(walker.rows.size(), 28u);
-        EXPECT_EQ(walker.rows.front(), ".1");
-        EXPECT_EQ(walker.rows.back(), ".28");
+        CallbackWalker walker;
+        EXPECT_EQ(walker.walk("1.3.6.1.2.1.2.2.1.8"), -2);
+        ASSERT_EQ(walker.suffixes.size(), 28u);
+        EXPECT_EQ(walker.suffixes.front(), ".1");
+        EXPECT_EQ(walker.suffixes.back(), ".28");
     }
 }
 

@@ -82,25 +82,15 @@ CPortSetInfo::CPortSetInfo(int initialPort)
     fields->addStretch();
     layout->addLayout(fields);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_refresh = new QPushButton(QStringLiteral("&Refresh"), this);
-    m_refresh->setObjectName(QString::number(IdRefresh));
+    m_refresh = addButton(QStringLiteral("&Refresh"), IdRefresh);
     m_refresh->setDefault(true);
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
-    m_apply->setObjectName(QString::number(IdApply));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QString::number(IdClose));
-    buttons->addWidget(m_refresh);
-    buttons->addWidget(m_apply);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    m_apply = addButton(QStringLiteral("&Apply"), IdApply);
+    layout->addLayout(buttonRow({m_refresh, m_apply, addCloseButton(IdClose)}));
     m_reads.addControl(m_refresh);
     m_reads.addControl(m_apply);
 
     connect(m_refresh, &QPushButton::clicked, this, &CPortSetInfo::refresh);
     connect(m_apply, &QPushButton::clicked, this, &CPortSetInfo::apply);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     // A click and a keyboard move of the selection both choose a row. The current cell alone
     // does not: the view sets one without selecting it when it gets the focus.
     connect(m_list, &QTableWidget::cellClicked, this, [this](int row) { onRowChosen(row); });

@@ -25,17 +25,13 @@ CMibTableDialog::CMibTableDialog(const Table& table) : CPageDialog(table.templat
         buttons->addWidget(m_count);
     }
     buttons->addStretch();
-    m_refresh = new QPushButton(QStringLiteral("&Refresh"), this);
-    m_refresh->setObjectName(QString::number(IdRefresh));
+    m_refresh = addButton(QStringLiteral("&Refresh"), IdRefresh);
     m_refresh->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QString::number(IdClose));
     buttons->addWidget(m_refresh);
-    buttons->addWidget(close);
+    buttons->addWidget(addCloseButton(IdClose));
     layout->addLayout(buttons);
 
     connect(m_refresh, &QPushButton::clicked, this, &CMibTableDialog::startWalk);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(std::max(m_list->fullWidth() + 24, 360), 420);
 }

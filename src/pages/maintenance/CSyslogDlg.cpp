@@ -74,22 +74,11 @@ CSyslogDlg::CSyslogDlg() : CPageDialog(499)
                                     QStringLiteral("  Facility    "), QStringLiteral("  Severity    ")},
                                    this);
     hostList->hide();
-    auto* listApply = new QPushButton(QStringLiteral("Apply"), this);
-    listApply->setObjectName(QString::number(IdListApply));
-    listApply->hide();
+    addButton(QStringLiteral("Apply"), IdListApply)->hide();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_refresh = new QPushButton(QStringLiteral("&Refresh"), this);
-    m_refresh->setObjectName(QString::number(IdRefresh));
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
-    m_apply->setObjectName(QString::number(IdApply));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QString::number(IdClose));
-    buttons->addWidget(m_refresh);
-    buttons->addWidget(m_apply);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    m_refresh = addButton(QStringLiteral("&Refresh"), IdRefresh);
+    m_apply = addButton(QStringLiteral("&Apply"), IdApply);
+    layout->addLayout(buttonRow({m_refresh, m_apply, addCloseButton(IdClose)}));
     m_reads.addControl(m_refresh);
     m_reads.addControl(m_apply);
 
@@ -97,7 +86,6 @@ CSyslogDlg::CSyslogDlg() : CPageDialog(499)
     connect(m_udpPort, &QLineEdit::textChanged, this, &CSyslogDlg::keepPortDigits);
     connect(m_refresh, &QPushButton::clicked, this, &CSyslogDlg::read);
     connect(m_apply, &QPushButton::clicked, this, &CSyslogDlg::apply);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     enableHostFields(false);
     m_udpPort->setText(QStringLiteral("514"));

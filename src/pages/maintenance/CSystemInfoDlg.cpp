@@ -71,24 +71,14 @@ CSystemInfoDlg::CSystemInfoDlg() : CPageDialog(80)
     contactLabel->hide();
     layout->addLayout(grid);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_refresh = new QPushButton(QStringLiteral("&Refresh"), this);
-    m_refresh->setObjectName(QString::number(IdRefresh));
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
-    m_apply->setObjectName(QString::number(IdApply));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QString::number(IdClose));
-    buttons->addWidget(m_refresh);
-    buttons->addWidget(m_apply);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    m_refresh = addButton(QStringLiteral("&Refresh"), IdRefresh);
+    m_apply = addButton(QStringLiteral("&Apply"), IdApply);
+    layout->addLayout(buttonRow({m_refresh, m_apply, addCloseButton(IdClose)}));
     m_reads.addControl(m_refresh);
     m_reads.addControl(m_apply);
 
     connect(m_refresh, &QPushButton::clicked, this, &CSystemInfoDlg::read);
     connect(m_apply, &QPushButton::clicked, this, &CSystemInfoDlg::apply);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     resize(460, sizeHint().height());
 }
 

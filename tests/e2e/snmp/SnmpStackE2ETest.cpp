@@ -1,9 +1,8 @@
 // The session layer over real UDP against peers we did not write: net-snmp's snmpd and snmpsim.
 // scripts/test starts them and passes their addresses in SORVEX_SNMPD_ADDR / SORVEX_SNMPSIM_ADDR.
 
-#include "CCommonSNMP.h"
-#include "LaunchParams.h"
 #include "NetSnmpTransport.h"
+#include "SessionFixture.h"
 #include "SnmpFront.h"
 
 #include <gtest/gtest.h>
@@ -49,44 +48,6 @@ protected:
     std::string snmpd, snmpsim;
 };
 
-// A walk driven from the callback, as the pages do.
-struct Walker {
-    CCommonSNMP session;
-    std::mutex mutex;
-    std::condition_variable cv;
-    std::vector<VarBind> rows;
-    int endStatus = 0;
-    bool ended = false;
-
-    static unsigned callback(std::unique_ptr<CSnmp> answer, int id, void* owner, int status)
-    {
-        auto* w = static_cast<Walker*>(owner);
-        if (!w->session.TakeRequest(id))
-            return 0;
-        std::lock_guard lock(w->mutex);
-        if (status != 0) {
-            w->endStatus = status;
-            w->ended = true;
-            w->session.SignalDone();
-            w->cv.notify_all();
-            return 0;
-        }
-        w->rows.push_back(answer->bindings()[0]);
-        w->session.Send(&Walker::callback, w, 0, 0);
-        return 0;
-    }
-
-    int walk(const std::string& column)
-    {
-        session.Prepare(PduType::GetNext);
-        session.AddVarBind(column, Syntax::Null);
-        session.Send(&Walker::callback, this, 0, 0);
-        std::unique_lock lock(mutex);
-        cv.wait_for(lock, seconds(20), [&] { return ended; });
-        return ended ? endStatus : 99;
-    }
-};
-
 std::string getName(int& status)
 {
     CCommonSNMP session;
@@ -104,7 +65,7 @@ TEST_F(SnmpStackE2E, Version1GetAndWalkOfMib2)
     EXPECT_EQ(getName(status), "e2e-snmpd");
     EXPECT_EQ(status, 0);
 
-    Walker walker;
+    CallbackWalker walker;
     EXPECT_EQ(walker.walk("1.3.6.1.2.1.1"), -2);
     ASSERT_GE(walker.rows.size(), 6u);
     EXPECT_EQ(walker.rows[0].oid, "1.3.6.1.2.1.1.1.0");
@@ -127,7 +88,7 @@ TEST_F(SnmpStackE2E, Version3AtEverySecurityLevel)
         int status = -9;
         EXPECT_EQ(getName(status), "e2e-snmpd");
         EXPECT_EQ(status, 0);
-        Walker walker;
+        CallbackWalker walker;
         EXPECT_EQ(walker.walk("1.3.6.1.2.1.1"), -2);
         EXPECT_GE(walker.rows.size(), 6u);
     }
@@ -162,7 +123,7 @@ TEST_F(SnmpStackE2E, WrongCredentialsFailWithinTheBound)
 TEST_F(SnmpStackE2E, SnmpsimWalkAndWritecacheSet)
 {
     launch(v1(snmpsim, "tundra")); // snmpsim serves each data file as one community
-    Walker walker;
+    CallbackWalker walker;
     EXPECT_EQ(walker.walk("1.3.6.1.2.1.2.2.1.5"), -2);
     ASSERT_EQ(walker.rows.size(), 4u);
     EXPECT_EQ(walker.rows[3].text(), "4294967295"); // gauges stay unsigned

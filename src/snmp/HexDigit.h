@@ -1,4 +1,5 @@
 #pragma once
+// The value of one hexadecimal digit, for the parsers of octets written as hex.
 
 // 0 ... 15 for "0"-"9", "a"-"f", "A"-"F"; -1 for anything else.
 constexpr int HexDigitValue(char16_t c)
