@@ -145,7 +145,10 @@ struct NetSnmpTransport::Session {
     void* handle = nullptr;
     int activeReqId = 0;
     bool finished = false;
-    netsnmp_pdu* response = nullptr;
+    bool answered = false;
+    int command = 0;               // of the answer: a response or a report
+    std::string securityEngineId;  // of the answer (engine discovery)
+    SnmpPdu response;
 
     ~Session()
     {
@@ -154,8 +157,6 @@ struct NetSnmpTransport::Session {
         finished = true;
         if (handle)
             snmp_sess_close(handle);
-        if (response)
-            snmp_free_pdu(response);
     }
 
     // Called by net-snmp from snmp_sess_read/snmp_sess_timeout, under g_lib.
@@ -168,8 +169,18 @@ struct NetSnmpTransport::Session {
         if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_SEC_ERROR)
             return 1;
         self->finished = true;
-        if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu)
-            self->response = snmp_clone_pdu(pdu);
+        if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu) {
+            self->answered = true;
+            self->command = pdu->command;
+            self->securityEngineId.assign(reinterpret_cast<const char*>(pdu->securityEngineID),
+                                          pdu->securityEngineID ? pdu->securityEngineIDLen : 0);
+            self->response.type = PduType::Response;
+            self->response.errorStatus = pdu->errstat;
+            self->response.errorIndex = pdu->errindex;
+            self->response.binds.clear();
+            for (auto* v = pdu->variables; v; v = v->next_variable)
+                self->response.binds.push_back(toVarBind(v));
+        }
         return 1;
     }
 };
@@ -297,11 +308,8 @@ static Wait sendAndWaitImpl(NetSnmpTransport::Session& s, netsnmp_pdu* pdu, Cloc
     int sock = -1;
     {
         std::lock_guard lock(g_lib);
-        if (s.response) {
-            snmp_free_pdu(s.response);
-            s.response = nullptr;
-        }
         s.finished = false;
+        s.answered = false;
         snmp_sess_session(s.handle)->timeout = timeoutUs;
         s.activeReqId = pdu->reqid;
         if (snmp_sess_send(s.handle, pdu) == 0) {
@@ -335,7 +343,7 @@ static Wait sendAndWaitImpl(NetSnmpTransport::Session& s, netsnmp_pdu* pdu, Cloc
         FD_SET(sock, &set);
         snmp_sess_read(s.handle, &set);
         if (s.finished)
-            return s.response ? Wait::Answer : Wait::TimedOut;
+            return s.answered ? Wait::Answer : Wait::TimedOut;
     }
     std::lock_guard lock(g_lib);
     // Let net-snmp drop the request it still holds, so the pooled session stays clean.
@@ -370,9 +378,9 @@ bool NetSnmpTransport::discoverEngine(Session& s, int timeoutMs, const CancelTok
     if (sendAndWaitImpl(s, probe, deadline, cancel, timeoutMs * 1000L) != Wait::Answer)
         return false;
     std::lock_guard lock(g_lib);
-    if (!s.response || s.response->securityEngineIDLen == 0)
+    if (s.securityEngineId.empty())
         return false;
-    engineId.assign(reinterpret_cast<const char*>(s.response->securityEngineID), s.response->securityEngineIDLen);
+    engineId = s.securityEngineId;
     return true;
 }
 
@@ -437,17 +445,11 @@ ExchangeStatus NetSnmpTransport::exchange(const SnmpTarget& target, const SnmpPd
     if (w == Wait::Cancelled) {
         result = ExchangeStatus::Cancelled;
     } else if (w == Wait::Answer) {
-        std::lock_guard lock(g_lib);
-        if (s->response->command == SNMP_MSG_REPORT) {
+        if (s->command == SNMP_MSG_REPORT) {
             // A report (unknown user, wrong key, unknown engine ...) is no answer to our request.
             report = true;
         } else {
-            response.type = PduType::Response;
-            response.errorStatus = s->response->errstat;
-            response.errorIndex = s->response->errindex;
-            response.binds.clear();
-            for (auto* v = s->response->variables; v; v = v->next_variable)
-                response.binds.push_back(toVarBind(v));
+            response = std::move(s->response);
             result = ExchangeStatus::Answered;
         }
     }
