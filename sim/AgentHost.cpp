@@ -156,8 +156,8 @@ void AgentHost::initAgent()
 bool AgentHost::start(std::string& error)
 {
     init_snmp(kAppName);
-    const std::string spec = "udp:" + endpoint();
-    netsnmp_transport* transport = netsnmp_transport_open_server("snmp", spec.c_str());
+    const std::string transportAddress = "udp:" + endpoint();
+    netsnmp_transport* transport = netsnmp_transport_open_server("snmp", transportAddress.c_str());
     if (!transport) {
         error = "cannot listen on " + endpoint() + " (in use?)";
         return false;
