@@ -7,7 +7,7 @@
 // LAUNCH_NS is the wall clock (CLOCK_REALTIME, ns) just before the program was started; the
 // start-up figure runs from there to the end of the first paint of the panel (or the dialog).
 
-#include "DeviceWindowFactory.h"
+#include "CDeviceDlg.h"
 #include "LaunchParams.h"
 #include "SnmpFront.h"
 
@@ -86,7 +86,7 @@ std::unique_ptr<QWidget> DeviceWindow(const char* address)
     snmp::SetSnmpTimeout(5000);
     LaunchParams::setCurrent(LaunchParams::parse(std::string("/A1/I") + address + "/Rtundra/Wlantern/ETRUE/V1/P161"));
     LaunchParams::setTimeoutText("3000");
-    return createDeviceWindow(QString(), QString::fromLatin1(address));
+    return std::make_unique<CDeviceDlg>();
 }
 
 std::unique_ptr<QWidget> BareDialog()
