@@ -1,6 +1,6 @@
 #include "AgentHandler.h"
 
-#include "DeviceOids.h"
+#include "SimOids.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "DeviceBehaviour.h"
 
-#include "DeviceOids.h"
+#include "SimOids.h"
 #include "SnmpTypes.h"
 
 namespace sim {

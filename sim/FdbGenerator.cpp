@@ -1,6 +1,6 @@
 #include "FdbGenerator.h"
 
-#include "DeviceOids.h"
+#include "SimOids.h"
 
 namespace sim {
 

@@ -1,6 +1,6 @@
 #include "PortLinkModel.h"
 
-#include "DeviceOids.h"
+#include "SimOids.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -86,15 +86,15 @@ void PortLinkModel::settingWritten(const Oid& oid)
         return oid.size() == prefix.size() + 1 && startsWith(oid, prefix) ? static_cast<int>(oid.back()) : 0;
     };
     int port = portOf(concat(oids::ifEntry, {oids::IfAdminStatus}));
-    if (!port && (port = portOf(oids::device({1, 13, 1, oids::PortConfigSpeed})))) {
+    if (!port && (port = portOf(oids::portColumn(oids::PortConfigSpeed)))) {
         // "Disable" as the port's speed switches the port off; any other speed switches it on.
         const auto configured = m_store.number(oid).value_or(kSpeedAuto);
         m_store.setNumber(oids::ifCell(oids::IfAdminStatus, port), configured == kSpeedDisable ? 2 : 1);
     }
     if (!port)
-        port = portOf(oids::device({1, 13, 1, oids::PortFlowControl}));
+        port = portOf(oids::portColumn(oids::PortFlowControl));
     if (!port)
-        port = portOf(oids::device({22, 1, 1, oids::PoeState, 1}));
+        port = portOf(concat(oids::poeColumn(oids::PoeState), {1}));
     if (valid(port))
         render(port);
 }

@@ -1,6 +1,6 @@
 #include "TransferSimulator.h"
 
-#include "DeviceOids.h"
+#include "SimOids.h"
 
 namespace sim {
 

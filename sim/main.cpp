@@ -3,7 +3,7 @@
 #include "AgentHandler.h"
 #include "AgentHost.h"
 #include "DeviceBehaviour.h"
-#include "DeviceOids.h"
+#include "SimOids.h"
 #include "FaultInjector.h"
 #include "FdbGenerator.h"
 #include "ObjectRules.h"
@@ -35,7 +35,7 @@ std::string findDataDir(const std::string& option)
 PortLayout layoutOf(const MibStore& store)
 {
     PortLayout layout;
-    const Oid statusColumn = oids::device({22, 1, 1, oids::PoeStatus, 1});
+    const Oid statusColumn = concat(oids::poeColumn(oids::PoeStatus), {1});
     Oid next = statusColumn;
     while (store.next(next, &next) && next.size() == statusColumn.size() + 1 && startsWith(next, statusColumn))
         layout.poePortCount = std::max(layout.poePortCount, static_cast<int>(next.back()));

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "PanelResources.h"
 #include "SingleInstance.h"
+#include "ShutdownRequest.h"
 #include "SnmpFront.h"
 #include "TraceCategory.h"
 
@@ -53,7 +54,7 @@ int CModuleApp::run(const QStringList& arguments)
     const QString text = launchText(arguments);
     if (text.isEmpty()) {
         MessageBox::info(QStringLiteral("No parameter input !"));
-        return 1;
+        return ShutdownRequest::requested() ? 0 : 1;
     }
     LaunchParams::setCurrent(LaunchParams::parse(text.toStdString()));
     LaunchParams::setTimeoutText("3000");
@@ -68,6 +69,10 @@ int CModuleApp::run(const QStringList& arguments)
     QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), [w = window.get()] {
         activateDeviceWindow(w);
     });
+    // A signal taken in by a message box of the start-up ends the module here: the application's
+    // loop would start afresh and never see it.
+    if (ShutdownRequest::requested())
+        return 0;
     window->show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "SignalQuit.h"
 
-#include <QCoreApplication>
+#include "ShutdownRequest.h"
+
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -29,7 +30,7 @@ SignalQuit::SignalQuit(QObject* parent) : QObject(parent)
         char buffer[16];
         while (::read(g_pipe[0], buffer, sizeof buffer) > 0) {
         }
-        QCoreApplication::quit();
+        ShutdownRequest::begin();
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;

@@ -1,6 +1,8 @@
 #pragma once
-// Ends the event loop on SIGINT, SIGTERM and SIGHUP, so the module shuts down the ordinary way
-// (polling stopped, sessions closed) instead of dying mid-request.
+// Ends the module on SIGINT, SIGTERM and SIGHUP, at any moment of its life, the ordinary way
+// (pages and their sessions closed, polling stopped) instead of dying mid-request. The signal is
+// taken in by whichever event loop runs (a start-up message box's included); one that arrives
+// before any loop runs waits in the pipe for the first.
 
 #include <QObject>
 

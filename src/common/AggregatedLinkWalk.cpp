@@ -1,15 +1,10 @@
 #include "AggregatedLinkWalk.h"
 
-#include "Enterprise.h"
+#include "DeviceOids.h"
 #include "NumberText.h"
 #include "PortListText.h"
 
 #include <climits>
-
-std::string AggregatedLinkWalk::memberColumn()
-{
-    return snmp::expandEnterprise("ENTERPRISE.10.75.5.2.8.1.3.1.2");
-}
 
 AggregatedLinkWalk::AggregatedLinkWalk(PageSessions& sessions, CCommonSNMP& session, int portCount, QObject* parent)
     : QObject(parent), m_sessions(sessions), m_session(session), m_links(std::size_t(std::max(portCount, 0)), 0)
@@ -18,11 +13,15 @@ AggregatedLinkWalk::AggregatedLinkWalk(PageSessions& sessions, CCommonSNMP& sess
 
 void AggregatedLinkWalk::start()
 {
+    if (m_running)
+        return;
     std::fill(m_links.begin(), m_links.end(), 0);
     m_running = true;
     m_finished = false;
+    m_complete = false;
     m_sessions.walk(
-        m_session, {memberColumn()}, [this](const SnmpReply& row) { takeRow(row); }, [this](int) { finish(); });
+        m_session, {snmp::deviceoid::linkMembers}, [this](const SnmpReply& row) { takeRow(row); },
+        [this](int status) { finish(status); });
 }
 
 void AggregatedLinkWalk::takeRow(const SnmpReply& row)
@@ -39,10 +38,11 @@ void AggregatedLinkWalk::takeRow(const SnmpReply& row)
     }
 }
 
-void AggregatedLinkWalk::finish()
+void AggregatedLinkWalk::finish(int status)
 {
     m_running = false;
     m_finished = true;
+    m_complete = snmp::WalkComplete(status);
     emit ended();
 }
 

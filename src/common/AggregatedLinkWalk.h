@@ -3,10 +3,8 @@
 // link (index = link number, value = the member ports as a PortList), and keeps the link number
 // of each port 1 ... N (0 = in no link). Ports above N in a member list are ignored.
 //
-// Controls whose checks use the links belong disabled until ended() (see PendingReads):
-//     m_reads.begin();
-//     connect(&m_links, &AggregatedLinkWalk::ended, this, [this] { m_reads.end(); });
-//     m_links.start();
+// Controls whose checks use the links stay disabled until the walk has read the whole table:
+// CPageDialog::readLinks(m_links) holds the page's read gate for it.
 
 #include "PageSessions.h"
 
@@ -17,16 +15,18 @@
 class AggregatedLinkWalk : public QObject {
     Q_OBJECT
 public:
-    static std::string memberColumn(); // ENTERPRISE.10.75.5.2.8.1.3.1.2, expanded
 
     // `session` belongs to `sessions` and is used for this walk only.
     AggregatedLinkWalk(PageSessions& sessions, CCommonSNMP& session, int portCount, QObject* parent = nullptr);
 
-    // Sets every port to 0 and starts the walk.
+    // Sets every port to 0 and starts the walk; does nothing while a walk runs (that one ends
+    // as usual).
     void start();
     bool running() const { return m_running; }
     // True once a walk has ended (whether it read the whole table or failed half-way).
     bool finished() const { return m_finished; }
+    // True once a walk has read the whole table: only then do the links say anything.
+    bool complete() const { return m_complete; }
 
     // 0 for a port in no link, and for a number outside 1 ... N.
     int linkOf(int port) const;
@@ -40,11 +40,12 @@ signals:
 
 private:
     void takeRow(const SnmpReply& row);
-    void finish();
+    void finish(int status);
 
     PageSessions& m_sessions;
     CCommonSNMP& m_session;
     std::vector<int> m_links;
     bool m_running = false;
     bool m_finished = false;
+    bool m_complete = false;
 };

@@ -1,10 +1,24 @@
 #include "CPageDialog.h"
 
+#include "BlockingCall.h"
 #include "TraceCategory.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QPushButton>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+// The pages that are open, for a shutdown that must close them all. GUI thread only.
+std::vector<CPageDialog*>& openPages()
+{
+    static std::vector<CPageDialog*> pages;
+    return pages;
+}
+
+} // namespace
 
 CPageDialog::CPageDialog(int templateId) : QDialog(nullptr)
 {
@@ -15,11 +29,23 @@ CPageDialog::CPageDialog(int templateId) : QDialog(nullptr)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowIcon(QApplication::windowIcon());
+    openPages().push_back(this);
 }
 
 CPageDialog::~CPageDialog()
 {
+    std::erase(openPages(), this);
     closeSessions();
+}
+
+void CPageDialog::closeAllPages()
+{
+    // A copy: closing a page may end the loop that runs it, and its owner may destroy it.
+    std::vector<QPointer<CPageDialog>> pages(openPages().begin(), openPages().end());
+    for (const QPointer<CPageDialog>& page : pages) {
+        if (page)
+            page->reject();
+    }
 }
 
 void CPageDialog::done(int result)
@@ -30,6 +56,7 @@ void CPageDialog::done(int result)
 
 void CPageDialog::closeSessions()
 {
+    m_stopWrites = true;
     if (m_sessions.closed())
         return;
     TraceLine(QStringLiteral("==================DestroyWindow==============="));
@@ -43,6 +70,12 @@ void CPageDialog::showEvent(QShowEvent* event)
         m_opened = true;
         onOpen();
     }
+}
+
+void CPageDialog::refresh()
+{
+    m_reads.restart();
+    read();
 }
 
 QPushButton* CPageDialog::addButton(const QString& text, int controlId)
@@ -66,4 +99,82 @@ QHBoxLayout* CPageDialog::buttonRow(std::initializer_list<QPushButton*> buttons)
     for (QPushButton* button : buttons)
         row->addWidget(button);
     return row;
+}
+
+QHBoxLayout* CPageDialog::commandButtons(int refreshId, int applyId, int closeId)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    if (refreshId) {
+        m_refresh = addButton(QStringLiteral("&Refresh"), refreshId);
+        connect(m_refresh, &QPushButton::clicked, this, &CPageDialog::refresh);
+        m_reads.addControl(m_refresh);
+        row->addWidget(m_refresh);
+    }
+    if (applyId) {
+        m_apply = addButton(QStringLiteral("&Apply"), applyId);
+        connect(m_apply, &QPushButton::clicked, this, [this] { apply(); });
+        m_reads.addWriteControl(m_apply);
+        row->addWidget(m_apply);
+    }
+    if (closeId)
+        row->addWidget(addCloseButton(closeId));
+    return row;
+}
+
+void CPageDialog::readGet(CCommonSNMP& session, const std::vector<std::string>& oids,
+                          PageSessions::ReplyHandler onReply, int timeoutMs)
+{
+    if (m_sessions.closed())
+        return;
+    m_reads.begin();
+    m_sessions.get(
+        session, oids,
+        [this, onReply = std::move(onReply)](const SnmpReply& reply) {
+            onReply(reply);
+            m_reads.end(reply.ok());
+        },
+        timeoutMs);
+}
+
+void CPageDialog::readWalk(CCommonSNMP& session, const std::vector<std::string>& columns,
+                           PageSessions::ReplyHandler onRow, PageSessions::EndHandler onEnd, WalkOptions options)
+{
+    if (m_sessions.closed())
+        return;
+    m_reads.begin();
+    m_sessions.walk(
+        session, columns, std::move(onRow),
+        [this, onEnd = std::move(onEnd)](int status) {
+            if (onEnd)
+                onEnd(status);
+            m_reads.end(snmp::WalkComplete(status));
+        },
+        options);
+}
+
+void CPageDialog::readLinks(AggregatedLinkWalk& links)
+{
+    if (links.running() || m_sessions.closed())
+        return;
+    m_reads.begin();
+    connect(
+        &links, &AggregatedLinkWalk::ended, this, [this, &links] { m_reads.end(links.complete()); },
+        Qt::SingleShotConnection);
+    links.start();
+}
+
+WriteResult CPageDialog::write(CCommonSNMP& session, const std::vector<SetRequest>& requests)
+{
+    WriteResult result;
+    result.status = -1;
+    if (m_stopWrites)
+        return result;
+    BlockingCall::Run(
+        [&] {
+            result = RunSetRequests(session, requests, m_stopWrites);
+            return result.status;
+        },
+        [this] { closeSessions(); });
+    return result;
 }

@@ -2,32 +2,17 @@
 
 #include "TraceCategory.h"
 
-#include <mutex>
+#include <atomic>
 #include <stdexcept>
 
-// What the callback does with the answers of the request that is running on a slot.
-struct PageSessions::Request {
-    bool isWalk = false;
-    int timeoutMs = 0;
-    int minimumValues = 0;
-    ReplyHandler onReply; // a single request; for a walk, each row
-    EndHandler onEnd;     // walks only
-};
-
 struct PageSessions::Slot {
-    Slot(const QueuedDelivery& d, const char* name) : delivery(d), memberName(name) {}
+    explicit Slot(const char* name) : memberName(name) {}
 
-    std::shared_ptr<const Request> current()
-    {
-        std::lock_guard lock(mutex);
-        return request;
-    }
-
-    const QueuedDelivery& delivery;
     const char* memberName;
     CCommonSNMP session;
-    std::mutex mutex;
-    std::shared_ptr<const Request> request;
+    snmp::RequestRunner runner{session};
+    // Requests whose handler call is still to run on the receiver's thread.
+    std::atomic<int> undelivered{0};
 };
 
 PageSessions::PageSessions(QObject* receiver) : m_delivery(receiver) {}
@@ -41,7 +26,7 @@ PageSessions::~PageSessions()
 
 CCommonSNMP& PageSessions::add(const char* memberName)
 {
-    m_slots.push_back(std::make_unique<Slot>(m_delivery, memberName));
+    m_slots.push_back(std::make_unique<Slot>(memberName));
     return m_slots.back()->session;
 }
 
@@ -54,25 +39,33 @@ PageSessions::Slot& PageSessions::slotOf(CCommonSNMP& session)
     throw std::logic_error("session does not belong to these page sessions");
 }
 
-void PageSessions::start(Slot& slot, std::shared_ptr<const Request> request, int timeoutMs)
+bool PageSessions::busy(CCommonSNMP& session)
 {
-    {
-        std::lock_guard lock(slot.mutex);
-        slot.request = std::move(request);
-    }
-    slot.session.Send(&PageSessions::callback, &slot, timeoutMs);
+    Slot& slot = slotOf(session);
+    return slot.undelivered.load() > 0;
 }
 
 void PageSessions::send(CCommonSNMP& session, ReplyHandler onReply, int timeoutMs)
 {
-    auto request = std::make_shared<Request>();
-    request->onReply = std::move(onReply);
-    start(slotOf(session), std::move(request), timeoutMs);
+    if (m_closed)
+        return;
+    Slot& slot = slotOf(session);
+    ++slot.undelivered;
+    slot.runner.send(
+        [delivery = m_delivery, slot = &slot, onReply = std::move(onReply)](snmp::Reply reply) {
+            delivery.post([slot, onReply, reply = SnmpReply(std::move(reply))] {
+                --slot->undelivered;
+                onReply(reply);
+            });
+        },
+        timeoutMs);
 }
 
 void PageSessions::get(CCommonSNMP& session, const std::vector<std::string>& oids, ReplyHandler onReply,
                        int timeoutMs)
 {
+    if (m_closed)
+        return;
     session.Prepare(snmp::PduType::Get);
     for (const std::string& oid : oids)
         session.AddVarBind(oid, snmp::Syntax::Null);
@@ -82,53 +75,26 @@ void PageSessions::get(CCommonSNMP& session, const std::vector<std::string>& oid
 void PageSessions::walk(CCommonSNMP& session, const std::vector<std::string>& columns, ReplyHandler onRow,
                         EndHandler onEnd, WalkOptions options)
 {
-    auto request = std::make_shared<Request>();
-    request->isWalk = true;
-    request->timeoutMs = options.timeoutMs;
-    request->minimumValues = options.minimumValues;
-    request->onReply = std::move(onRow);
-    request->onEnd = std::move(onEnd);
-    session.Prepare(snmp::PduType::GetNext);
-    for (const std::string& column : columns)
-        session.AddVarBind(column, snmp::Syntax::Null);
-    start(slotOf(session), std::move(request), options.timeoutMs);
-}
-
-unsigned PageSessions::callback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status)
-{
-    auto* slot = static_cast<Slot*>(owner);
-    CCommonSNMP& session = slot->session;
-    if (!session.TakeRequest(requestId))
-        return 0; // an answer to an earlier use of the session
-    std::shared_ptr<const Request> request = slot->current();
-
-    SnmpReply reply;
-    reply.status = status;
-    if (status == 0 && answer) {
-        reply.values = answer->bindings();
-        if (request && request->isWalk) {
-            reply.suffixes.resize(reply.values.size());
-            for (std::size_t i = 0; i < reply.values.size(); ++i)
-                session.GetIndexSuffix(int(i), answer.get(), reply.suffixes[i]);
-        }
-    }
-    // Before any further Send: a Send refused because the page is closing leaves the session
-    // done, so Close does not wait for an answer that will never come.
-    session.SignalDone();
-    if (!request)
-        return 0;
-
-    if (!request->isWalk) {
-        slot->delivery.post([request, reply = std::move(reply)] { request->onReply(reply); });
-        return 0;
-    }
-    if (status != 0 || reply.count() < request->minimumValues) {
-        slot->delivery.post([request, status] { request->onEnd(status); });
-        return 0;
-    }
-    slot->delivery.post([request, reply = std::move(reply)] { request->onReply(reply); });
-    session.Send(&PageSessions::callback, slot, request->timeoutMs);
-    return 0;
+    if (m_closed)
+        return;
+    Slot& slot = slotOf(session);
+    ++slot.undelivered;
+    auto rowHandler = std::make_shared<ReplyHandler>(std::move(onRow));
+    slot.runner.walk(
+        columns,
+        [delivery = m_delivery, rowHandler, minimum = options.minimumValues](snmp::Reply row) {
+            if (int(row.values.size()) < minimum)
+                return false;
+            delivery.post([rowHandler, row = SnmpReply(std::move(row))] { (*rowHandler)(row); });
+            return true;
+        },
+        [delivery = m_delivery, slot = &slot, onEnd = std::move(onEnd)](int status) {
+            delivery.post([slot, onEnd, status] {
+                --slot->undelivered;
+                onEnd(status);
+            });
+        },
+        options.timeoutMs, options.timeoutMs);
 }
 
 void PageSessions::closeAll()

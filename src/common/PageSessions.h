@@ -8,6 +8,11 @@
 //     m_sessions.walk(m_cCommonSNMPTable, {ifIndex, ifOperStatus},
 //                     [this](const SnmpReply& row) { ... },
 //                     [this](int status) { m_refresh->setEnabled(true); });
+//
+// One request at a time per session: a request started while another runs on the same session
+// withdraws it, and the withdrawn one still gets its one handler call, with -1. Every request
+// started before closeAll() ends with exactly one handler call (a reply, or a walk's end) unless
+// closeAll() came first; after closeAll() nothing is sent and no handler is called.
 
 #include "CCommonSNMP.h"
 #include "QueuedDelivery.h"
@@ -38,9 +43,6 @@ public:
     // without a line.
     CCommonSNMP& add(const char* memberName);
 
-    // One request at a time per session: start the next only when the handlers of the last one
-    // have run (pages keep the buttons that start them disabled meanwhile).
-    //
     // Sends what has been prepared on `session` (get or set); onReply gets the answer or the
     // failure status.
     void send(CCommonSNMP& session, ReplyHandler onReply, int timeoutMs = 0);
@@ -49,21 +51,22 @@ public:
 
     // Walks the columns with get-next, one request per row: onRow gets each row (status 0,
     // values in column order, suffixes set), onEnd the status that ended the walk (-2 end of the
-    // table, -1 no answer, > 0 error-status, 0 an answer with fewer than minimumValues values).
-    // The next request goes out from the callback thread while the page takes in the row.
+    // table, -1 no answer or withdrawn, > 0 error-status, 0 an answer with fewer than
+    // minimumValues values). The next request goes out from the callback thread while the page
+    // takes in the row.
     void walk(CCommonSNMP& session, const std::vector<std::string>& columns, ReplyHandler onRow, EndHandler onEnd,
               WalkOptions options = {});
+
+    // True while a request started on `session` has not had its handler call yet.
+    bool busy(CCommonSNMP& session);
 
     // Closes every session (once); afterwards no handler is called for their requests.
     void closeAll();
     bool closed() const { return m_closed; }
 
 private:
-    struct Request;
     struct Slot;
-    static unsigned callback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status);
     Slot& slotOf(CCommonSNMP& session);
-    void start(Slot& slot, std::shared_ptr<const Request> request, int timeoutMs);
 
     QueuedDelivery m_delivery;
     std::deque<std::unique_ptr<Slot>> m_slots;

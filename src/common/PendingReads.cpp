@@ -12,22 +12,41 @@ void PendingReads::addControl(QWidget* control)
     control->setEnabled(idle());
 }
 
+void PendingReads::addWriteControl(QWidget* control)
+{
+    m_writeControls.emplace_back(control);
+    control->setEnabled(ready());
+}
+
+void PendingReads::restart()
+{
+    m_failed = false;
+    update();
+}
+
 void PendingReads::begin()
 {
     ++m_running;
-    enableControls(false);
+    update();
 }
 
-void PendingReads::end()
+void PendingReads::end(bool succeeded)
 {
-    if (m_running > 0 && --m_running == 0)
-        enableControls(true);
+    if (!succeeded)
+        m_failed = true;
+    if (m_running > 0)
+        --m_running;
+    update();
 }
 
-void PendingReads::enableControls(bool enabled)
+void PendingReads::update()
 {
     for (const QPointer<QWidget>& c : m_controls) {
         if (c)
-            c->setEnabled(enabled);
+            c->setEnabled(idle());
+    }
+    for (const QPointer<QWidget>& c : m_writeControls) {
+        if (c)
+            c->setEnabled(ready());
     }
 }

@@ -1,20 +1,16 @@
 #pragma once
-// An owned copy of one SNMP answer, made on the callback thread and handed to the page.
+// An owned copy of one SNMP answer, made on the callback thread and handed to the page, with the
+// accessors pages read it by.
 
-#include "SnmpTypes.h"
+#include "RequestRunner.h"
 
 #include <QString>
 
 #include <string>
-#include <vector>
 
-struct SnmpReply {
-    // 0 = an answer; -1 no answer in time or nothing sent; -2 end of a walk; > 0 the agent's
-    // error-status.
-    int status = -1;
-    std::vector<snmp::VarBind> values;
-    // For walks: the index part of each value's OID (".5", ".1.0.27.17.34.51.68"), else empty.
-    std::vector<std::string> suffixes;
+struct SnmpReply : snmp::Reply {
+    SnmpReply() = default;
+    SnmpReply(snmp::Reply reply) : snmp::Reply(std::move(reply)) {}
 
     bool ok() const { return status == 0; }
     int count() const { return int(values.size()); }

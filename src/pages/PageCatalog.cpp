@@ -6,6 +6,7 @@
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
+#include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
 #include "CUdpServiceDlg.h"
 
@@ -20,14 +21,14 @@ const std::map<int, Factory>& factories()
 {
     static const std::map<int, Factory> table = {
         // Pages join here as they are built: {commandId, [](int port) { return std::make_unique<...>(); }}
-        {32774, [](int port) { return std::make_unique<CPortSetInfo>(port); }},
-        {32832, [](int) { return std::make_unique<CSyslogDlg>(); }},
-        {32805, [](int) { return std::make_unique<CSystemInfoDlg>(); }},
-        {32809, [](int) { return std::make_unique<CInterfaceTableDlg>(); }},
-        {32808, [](int) { return std::make_unique<CIpTableDlg>(); }},
-        {32810, [](int) { return std::make_unique<CForwardingTableDlg>(); }},
-        {32811, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
-        {32812, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
+        {MenuCommand::PortConfiguration, [](int port) { return std::make_unique<CPortSetInfo>(port); }},
+        {MenuCommand::SyslogHost, [](int) { return std::make_unique<CSyslogDlg>(); }},
+        {MenuCommand::SystemInformation, [](int) { return std::make_unique<CSystemInfoDlg>(); }},
+        {MenuCommand::InterfaceTable, [](int) { return std::make_unique<CInterfaceTableDlg>(); }},
+        {MenuCommand::IpTable, [](int) { return std::make_unique<CIpTableDlg>(); }},
+        {MenuCommand::ForwardingTable, [](int) { return std::make_unique<CForwardingTableDlg>(); }},
+        {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
+        {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
     };
     return table;
 }
@@ -43,4 +44,12 @@ std::unique_ptr<QDialog> PageCatalog::create(int commandId, int port)
 {
     auto it = factories().find(commandId);
     return it == factories().end() ? nullptr : it->second(port);
+}
+
+std::vector<int> PageCatalog::commands()
+{
+    std::vector<int> ids;
+    for (const auto& entry : factories())
+        ids.push_back(entry.first);
+    return ids;
 }

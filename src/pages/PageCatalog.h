@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class PageCatalog {
 public:
@@ -14,4 +15,6 @@ public:
     // `port` is the front-panel port that was clicked (1-based), 0 when opened from the menu;
     // pages that have no use for it ignore it.
     static std::unique_ptr<QDialog> create(int commandId, int port = 0);
+    // Every menu command a page is built for.
+    static std::vector<int> commands();
 };

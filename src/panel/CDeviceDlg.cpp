@@ -1,6 +1,7 @@
 #include "CDeviceDlg.h"
 
 #include "BlockingCall.h"
+#include "ShutdownRequest.h"
 #include "CAboutDlg.h"
 #include "CPanelDeviceThread.h"
 #include "CPort.h"
@@ -144,6 +145,10 @@ void CDeviceDlg::RunAsPage(const std::function<void()>& run)
     showMinimized();
     run();
     SetPageOpen(false);
+    if (ShutdownRequest::requested()) {
+        reject(); // the module is ending: the window closes instead of coming back
+        return;
+    }
     showNormal();
 }
 
@@ -152,19 +157,19 @@ void CDeviceDlg::RunCommand(int commandId)
     if (m_shutDown || m_pageOpen || m_toolBusy)
         return;
     switch (commandId) {
-    case DeviceMenu::SaveConfiguration:
+    case MenuCommand::SaveConfiguration:
         SaveConfiguration();
         return;
-    case DeviceMenu::Reboot:
+    case MenuCommand::Reboot:
         Reboot();
         return;
-    case DeviceMenu::Telnet:
+    case MenuCommand::Telnet:
         m_tools.Telnet();
         return;
-    case DeviceMenu::Web:
+    case MenuCommand::Web:
         m_tools.Web();
         return;
-    case DeviceMenu::About:
+    case MenuCommand::About:
         ShowAbout();
         return;
     default:
@@ -203,7 +208,7 @@ void CDeviceDlg::Reboot()
     if (!MessageBox::question(QStringLiteral("Do you want to reboot the device?")))
         return;
     CRebootRequest request;
-    RunAsPage([&request] { BlockingCall::Run([&request] { return request.Send(); }); });
+    RunAsPage([&request] { BlockingCall::Run([&request] { return request.Send(); }, [&request] { request.Close(); }); });
 }
 
 CPort* CDeviceDlg::PortObject(int object) const
@@ -325,7 +330,7 @@ void CDeviceDlg::WalkEnded(const PortStatusBoard::ObjectStates& applied, int sta
 void CDeviceDlg::OnPortClicked(CPort& port)
 {
     PortClickNotifier::Notify();
-    OpenPage(DeviceMenu::PortConfiguration, PortNumberOf(port));
+    OpenPage(MenuCommand::PortConfiguration, PortNumberOf(port));
 }
 
 void CDeviceDlg::OnComClicked(CCom&)

@@ -1,5 +1,6 @@
 #include "CPanelDeviceThread.h"
 
+#include "DeviceOids.h"
 #include "Enterprise.h"
 #include "ModelRules.h"
 #include "NumberText.h"
@@ -19,17 +20,13 @@ namespace {
 std::mutex g_timingMutex;
 CPanelDeviceThread::Timing g_timing;
 
-constexpr const char* kProbeOid = "ENTERPRISE.10.75.5.2.25.1.0";
-constexpr const char* kFanOid = "ENTERPRISE.10.75.5.2.1.15.1.0";
-constexpr const char* kLedModeOid = "ENTERPRISE.10.75.5.2.22.8.0";
-constexpr const char* kPowerLeftOid = "ENTERPRISE.10.75.5.2.22.6.0";
-constexpr const char* kPoeStatusColumn = "ENTERPRISE.10.75.5.2.22.1.1.13";
-constexpr const char* kLinkColumns[] = {
+namespace deviceoid = snmp::deviceoid;
+const std::vector<std::string> kLinkColumns = {
     "1.3.6.1.2.1.2.2.1.3", // ifType
     "1.3.6.1.2.1.2.2.1.5", // ifSpeed
     "1.3.6.1.2.1.2.2.1.7", // ifAdminStatus
     "1.3.6.1.2.1.2.2.1.8", // ifOperStatus
-    "ENTERPRISE.10.75.5.2.1.13.1.7", // media
+    deviceoid::portColumn(deviceoid::PortMedia),
 };
 constexpr int kProbeTimeoutMs = 1000;
 constexpr int kQueryTimeoutMs = 5000;
@@ -44,6 +41,11 @@ std::string ValueText(const CSnmp& answer, int i)
     std::string text;
     answer.getValue(i, type, text);
     return text;
+}
+
+std::string ValueText(const snmp::Reply& row, std::size_t i)
+{
+    return i < row.values.size() ? row.values[i].text() : std::string();
 }
 
 // A number read from the switch; anything that does not fit an int counts as too large.
@@ -166,7 +168,7 @@ bool CPanelDeviceThread::Sleep(int ms)
     return m_stopCv.wait_for(lock, milliseconds(ms), [this] { return m_stop.load(); });
 }
 
-bool CPanelDeviceThread::Begin(CCommonSNMP& session, int pduType)
+bool CPanelDeviceThread::Begin(CCommonSNMP& session, snmp::PduType pduType)
 {
     std::lock_guard lock(m_stopMutex);
     return !m_stop && session.Prepare(pduType);
@@ -211,9 +213,10 @@ void CPanelDeviceThread::Probe()
 {
     if (!Begin(m_cCommonSNMP, snmp::PduType::Get))
         return;
-    m_cCommonSNMP.AddVarBind(kProbeOid, snmp::Syntax::Null);
+    m_cCommonSNMP.AddVarBind(deviceoid::agentProbe, snmp::Syntax::Null);
     std::unique_ptr<CSnmp> answer;
-    const bool reachable = m_cCommonSNMP.SendAndWait(answer, kProbeTimeoutMs) == 0;
+    // Any answer, an error-status included, means the switch is there.
+    const bool reachable = m_cCommonSNMP.SendAndWait(answer, kProbeTimeoutMs) >= 0;
     if (!Stopping())
         Post([reachable](PollingSink& sink) { sink.OnProbeAnswered(reachable); });
 }
@@ -223,7 +226,7 @@ void CPanelDeviceThread::QueryFan()
     TraceLine(QStringLiteral("======GetGetFanStatus======"));
     if (!Begin(m_cCommonSNMPFan, snmp::PduType::Get))
         return;
-    m_cCommonSNMPFan.AddVarBind(kFanOid, snmp::Syntax::Null);
+    m_cCommonSNMPFan.AddVarBind(deviceoid::fanStatus, snmp::Syntax::Null);
     std::unique_ptr<CSnmp> answer;
     if (m_cCommonSNMPFan.TableSendAndWait(answer, kQueryTimeoutMs) != 0 || !answer || answer->getValuesCount() < 1)
         return; // the fan keeps the state last read
@@ -247,7 +250,7 @@ bool CPanelDeviceThread::PoeModelCycle()
     };
     if (!Begin(m_cCommonSNMPPoe, snmp::PduType::Get))
         return fail();
-    m_cCommonSNMPPoe.AddVarBind(kLedModeOid, snmp::Syntax::Null);
+    m_cCommonSNMPPoe.AddVarBind(deviceoid::poeLedMode, snmp::Syntax::Null);
     std::unique_ptr<CSnmp> answer;
     if (m_cCommonSNMPPoe.SendAndWait(answer, kQueryTimeoutMs) != 0 || !answer || answer->getValuesCount() < 1)
         return fail();
@@ -257,7 +260,7 @@ bool CPanelDeviceThread::PoeModelCycle()
     m_previousMode = mode;
     Post([linkMode, modeChanged](PollingSink& sink) { sink.OnLedMode(linkMode, modeChanged); });
 
-    m_cCommonSNMPPoe.AddVarBind(kPowerLeftOid, snmp::Syntax::Null);
+    m_cCommonSNMPPoe.AddVarBind(deviceoid::poePowerLeft, snmp::Syntax::Null);
     answer.reset();
     if (m_cCommonSNMPPoe.SendAndWait(answer, kQueryTimeoutMs) != 0 || !answer || answer->getValuesCount() < 2)
         return fail();
@@ -275,108 +278,89 @@ bool CPanelDeviceThread::PoeModelCycle()
 void CPanelDeviceThread::StartLinkWalk()
 {
     TraceLine(QStringLiteral("GET Port"));
+    // A walk still running from an earlier cycle (a slow switch) goes on; a second one would
+    // withdraw it.
+    if (m_linkWalk.busy())
+        return;
     {
         std::lock_guard lock(m_rowsMutex);
         m_linkRows.clear();
     }
-    if (!Begin(m_cCommonSNMPDevStat, snmp::PduType::GetNext)) {
-        m_walkBusy = false;
+    std::lock_guard lock(m_stopMutex);
+    if (m_stop)
         return;
-    }
-    for (const char* column : kLinkColumns)
-        m_cCommonSNMPDevStat.AddVarBind(column, snmp::Syntax::Null);
-    m_cCommonSNMPDevStat.Send(LinkWalkCallback, this, 0, kLinkWalkTimeoutMs);
+    m_walkBusy = true;
+    m_linkWalk.walk(
+        kLinkColumns, [this](snmp::Reply row) { return TakeLinkRow(row); },
+        [this](int status) { EndLinkWalk(status); }, kLinkWalkTimeoutMs, kLinkWalkTimeoutMs);
 }
 
 void CPanelDeviceThread::StartPoeWalk()
 {
     TraceLine(QStringLiteral("--1----GetPOEPortStatus---------"));
+    if (m_poeWalk.busy())
+        return;
     {
         std::lock_guard lock(m_rowsMutex);
         m_poeRows.clear();
     }
-    if (!Begin(m_cCommonSNMPPoeStat, snmp::PduType::GetNext)) {
+    std::lock_guard lock(m_stopMutex);
+    if (m_stop) {
         m_walkBusy = false;
         return;
     }
-    m_cCommonSNMPPoeStat.AddVarBind(kPoeStatusColumn, snmp::Syntax::Null);
-    m_cCommonSNMPPoeStat.Send(PoeWalkCallback, this, 0, kPoeWalkFirstTimeoutMs);
+    m_poeWalk.walk(
+        {deviceoid::poeColumn(deviceoid::PoeStatus)}, [this](snmp::Reply row) { return TakePoeRow(row); },
+        [this](int status) { EndPoeWalk(status); }, kPoeWalkFirstTimeoutMs, kPoeWalkNextTimeoutMs);
 }
 
-unsigned CPanelDeviceThread::LinkWalkCallback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status)
+bool CPanelDeviceThread::TakeLinkRow(const snmp::Reply& row)
 {
-    auto* self = static_cast<CPanelDeviceThread*>(owner);
-    CCommonSNMP& session = self->m_cCommonSNMPDevStat;
     TraceLine(QStringLiteral("GET Port call back"));
-    TraceLine(QStringLiteral("call back get status = %1").arg(status));
-    if (!session.TakeRequest(requestId))
-        return 0; // an answer of an earlier walk
-    if (status != 0 || !answer || answer->getValuesCount() < 1) {
-        self->EndLinkWalk(status);
-        return 0;
-    }
+    TraceLine(QStringLiteral("call back get status = %1").arg(row.status));
     static const std::string kSkipped = snmp::expandEnterprise("ENTERPRISE.7777.1.");
     std::string values[5];
-    for (int i = 0; i < answer->getValuesCount() && i < 5; ++i) {
-        std::string oid;
-        answer->getOid(i, oid);
-        if (oid.find(kSkipped) == std::string::npos)
-            values[i] = ValueText(*answer, i);
+    for (std::size_t i = 0; i < row.values.size() && i < 5; ++i) {
+        if (row.values[i].oid.find(kSkipped) == std::string::npos)
+            values[i] = ValueText(row, i);
     }
-    std::string suffix;
-    session.GetIndexSuffix(0, answer.get(), suffix);
+    const std::string suffix = row.suffixes.empty() ? std::string() : row.suffixes[0];
     const size_t dot = suffix.find('.');
     const int index = NumberOf(dot == std::string::npos ? std::string_view() : std::string_view(suffix).substr(dot + 1));
-    if (index >= self->m_settings.portCount + 1) {
-        self->EndLinkWalk(0);
-        return 0;
-    }
-    {
-        std::lock_guard lock(self->m_rowsMutex);
-        self->m_linkRows.push_back({index, values[2], values[3], values[1], NumberOf(values[4])});
-    }
-    session.Send(LinkWalkCallback, self, 0, kLinkWalkTimeoutMs);
-    return 0;
+    if (index >= m_settings.portCount + 1)
+        return false;
+    std::lock_guard lock(m_rowsMutex);
+    m_linkRows.push_back({index, values[2], values[3], values[1], NumberOf(values[4])});
+    return true;
 }
 
 void CPanelDeviceThread::EndLinkWalk(int status)
 {
+    if (status != 0) {
+        TraceLine(QStringLiteral("GET Port call back"));
+        TraceLine(QStringLiteral("call back get status = %1").arg(status));
+    }
     std::vector<LinkRow> rows;
     {
         std::lock_guard lock(m_rowsMutex);
         rows.swap(m_linkRows);
     }
     Post([rows = std::move(rows), status](PollingSink& sink) mutable { sink.OnLinkWalkEnded(std::move(rows), status); });
-    m_cCommonSNMPDevStat.SignalDone();
     m_walkBusy = false;
 }
 
-unsigned CPanelDeviceThread::PoeWalkCallback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status)
+bool CPanelDeviceThread::TakePoeRow(const snmp::Reply& row)
 {
-    auto* self = static_cast<CPanelDeviceThread*>(owner);
-    CCommonSNMP& session = self->m_cCommonSNMPPoeStat;
-    if (!session.TakeRequest(requestId))
-        return 0;
-    if (status != 0 || !answer || answer->getValuesCount() < 1) {
-        self->EndPoeWalk(status);
-        return 0;
-    }
-    std::string suffix;
-    session.GetIndexSuffix(0, answer.get(), suffix);
+    const std::string suffix = row.suffixes.empty() ? std::string() : row.suffixes[0];
     // The table is indexed "1.PORT": the suffix ".1.PORT" less its first three characters.
     const std::string portText = suffix.size() > 3 ? suffix.substr(3) : std::string();
     TraceLine(QString::fromStdString(portText));
     const int port = NumberOf(portText);
-    if (port >= self->m_settings.portCount + 1) {
-        self->EndPoeWalk(0);
-        return 0;
-    }
-    {
-        std::lock_guard lock(self->m_rowsMutex);
-        self->m_poeRows.push_back({port, ValueText(*answer, 0)});
-    }
-    session.Send(PoeWalkCallback, self, 0, kPoeWalkNextTimeoutMs);
-    return 0;
+    if (port >= m_settings.portCount + 1)
+        return false;
+    std::lock_guard lock(m_rowsMutex);
+    m_poeRows.push_back({port, ValueText(row, 0)});
+    return true;
 }
 
 void CPanelDeviceThread::EndPoeWalk(int status)
@@ -387,6 +371,5 @@ void CPanelDeviceThread::EndPoeWalk(int status)
         rows.swap(m_poeRows);
     }
     Post([rows = std::move(rows), status](PollingSink& sink) mutable { sink.OnPoeWalkEnded(std::move(rows), status); });
-    m_cCommonSNMPPoeStat.SignalDone();
     m_walkBusy = false;
 }

@@ -9,6 +9,7 @@
 // abandoned: it finishes on its own, deletes itself, and reports to nobody.
 
 #include "CCommonSNMP.h"
+#include "RequestRunner.h"
 #include "PollingRows.h"
 
 #include <QObject>
@@ -75,7 +76,7 @@ private:
     // Sleeps up to ms; true when a stop was requested.
     bool Sleep(int ms);
     // Prepare, unless a stop was requested (then no request starts any more).
-    bool Begin(CCommonSNMP& session, int pduType);
+    bool Begin(CCommonSNMP& session, snmp::PduType pduType);
     void Post(std::function<void(PollingSink&)> report);
     void DetachReceiver();
 
@@ -85,8 +86,9 @@ private:
     bool PoeModelCycle();
     void StartLinkWalk();
     void StartPoeWalk();
-    static unsigned LinkWalkCallback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status);
-    static unsigned PoeWalkCallback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status);
+    // Row handlers of the walks (SNMP callback threads); false ends the walk.
+    bool TakeLinkRow(const snmp::Reply& row);
+    bool TakePoeRow(const snmp::Reply& row);
     void EndLinkWalk(int status);
     void EndPoeWalk(int status);
 
@@ -98,6 +100,8 @@ private:
     CCommonSNMP m_cCommonSNMPDevStat; // link walk
     CCommonSNMP m_cCommonSNMPPoe;     // LED mode and power budget
     CCommonSNMP m_cCommonSNMPPoeStat; // PoE walk
+    snmp::RequestRunner m_linkWalk{m_cCommonSNMPDevStat};
+    snmp::RequestRunner m_poeWalk{m_cCommonSNMPPoeStat};
 
     std::mutex m_receiverMutex;
     QObject* m_receiver;
@@ -115,7 +119,7 @@ private:
     bool m_abandoned = false;
     std::thread m_thread;
 
-    // PoE-model cycle state (polling thread), and the walk-busy flag its callbacks clear.
+    // PoE-model cycle state (polling thread), and the walk-busy flag the walks' ends clear.
     std::atomic<bool> m_walkBusy{false};
     int m_skippedCycles = 0;
     int m_previousMode = -1;

@@ -1,10 +1,13 @@
 #include "DeviceMenu.h"
 
+#include "MenuCommand.h"
 #include "ModelRules.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+
+using namespace MenuCommand;
 
 namespace {
 
@@ -27,62 +30,62 @@ DeviceMenu::DeviceMenu(QMenuBar* bar)
     m_deviceManager = m_bar->addMenu(QStringLiteral("&Device Manager   "));
     m_deviceManager->setObjectName(QStringLiteral("menuDeviceManager"));
     addAll(AddMenu(m_deviceManager, QStringLiteral("System")),
-           {{32774, "Port Configuration"},
-            {32832, "&Syslog Host Configuration"},
-            {32849, "Time Profile Settings"},
-            {32850, "Power Saving Settings"}});
+           {{PortConfiguration, "Port Configuration"},
+            {SyslogHost, "&Syslog Host Configuration"},
+            {TimeProfile, "Time Profile Settings"},
+            {PowerSaving, "Power Saving Settings"}});
     addAll(AddMenu(m_deviceManager, QStringLiteral("VLAN")),
-           {{32834, "&VLAN Configuration"},
-            {32854, "802.1Q Management VLAN"},
-            {32828, "&Auto Surveillance VLAN Setting "}});
+           {{VlanConfiguration, "&VLAN Configuration"},
+            {ManagementVlan, "802.1Q Management VLAN"},
+            {SurveillanceVlan, "&Auto Surveillance VLAN Setting "}});
     addAll(AddMenu(m_deviceManager, QStringLiteral("L2 Function")),
-           {{32817, "&Jumbo Frame Configuration"},
-            {32857, "Port Mirroring Settings"},
-            {32813, "&Spanning Tree Configuration"},
-            {32818, "&Trunk Configuration"},
-            {32830, "&Multicast Filtering Mode configuration"},
-            {32861, "IGMP Snooping Configuration"}});
-    addAll(AddMenu(m_deviceManager, QStringLiteral("Qos")), {{32836, "Bandwidth Control"}});
+           {{JumboFrame, "&Jumbo Frame Configuration"},
+            {PortMirroring, "Port Mirroring Settings"},
+            {SpanningTree, "&Spanning Tree Configuration"},
+            {Trunk, "&Trunk Configuration"},
+            {MulticastFilteringMode, "&Multicast Filtering Mode configuration"},
+            {IgmpSnooping, "IGMP Snooping Configuration"}});
+    addAll(AddMenu(m_deviceManager, QStringLiteral("Qos")), {{BandwidthControl, "Bandwidth Control"}});
     QMenu* security = AddMenu(m_deviceManager, QStringLiteral("Security"));
     addAll(security,
-           {{32833, "&ARP Spoofing Prevention Setting"},
-            {32829, "&DHCP Server Screening Settings"},
-            {32863, "Traffic Segmentation Settings"},
-            {32864, "Storm Control Settings"}});
+           {{ArpSpoofingPrevention, "&ARP Spoofing Prevention Setting"},
+            {DhcpServerScreening, "&DHCP Server Screening Settings"},
+            {TrafficSegmentation, "Traffic Segmentation Settings"},
+            {StormControl, "Storm Control Settings"}});
     addAll(AddMenu(security, QStringLiteral("Smart Binding ")),
-           {{32837, "Smart Binding Settings"}, {32866, "Smart Binding"}, {32867, "White List "}, {32868, "Black List "}});
-    addAll(AddMenu(m_deviceManager, QStringLiteral("AAA")), {{32792, "&802.1X Configuration"}});
+           {{SmartBindingSettings, "Smart Binding Settings"}, {SmartBinding, "Smart Binding"}, {WhiteList, "White List "}, {BlackList, "Black List "}});
+    addAll(AddMenu(m_deviceManager, QStringLiteral("AAA")), {{Dot1x, "&802.1X Configuration"}});
     addAll(AddMenu(m_deviceManager, QStringLiteral("&SNMP Setting")),
-           {{32839, "SNMP Global State "},
-            {32841, "SNMP User Table"},
-            {32842, "SNMP Group Table"},
-            {32843, "SNMP View Table"},
-            {32844, "SNMP Community Table "},
-            {32840, "SNMP Host Table"},
-            {32845, "SNMP Engine ID"},
-            {32846, "SNMP Trap Configuration"}});
+           {{SnmpGlobalState, "SNMP Global State "},
+            {SnmpUserTable, "SNMP User Table"},
+            {SnmpGroupTable, "SNMP Group Table"},
+            {SnmpViewTable, "SNMP View Table"},
+            {SnmpCommunityTable, "SNMP Community Table "},
+            {SnmpHostTable, "SNMP Host Table"},
+            {SnmpEngineId, "SNMP Engine ID"},
+            {SnmpTrap, "SNMP Trap Configuration"}});
     addAll(AddMenu(m_deviceManager, QStringLiteral("LLDP")),
-           {{32825, "&LLDP Global Setting"}, {32826, "&LLDP Remote Port Information"}, {32827, "&LLDP MED Setting"}});
-    addAll(AddMenu(m_deviceManager, QStringLiteral("PoE")), {{32870, "PoE Global Settings"}, {32852, "&PoE Port Config"}});
+           {{LldpGlobal, "&LLDP Global Setting"}, {LldpRemotePorts, "&LLDP Remote Port Information"}, {LldpMed, "&LLDP MED Setting"}});
+    addAll(AddMenu(m_deviceManager, QStringLiteral("PoE")), {{PoeGlobal, "PoE Global Settings"}, {PoePortConfig, "&PoE Port Config"}});
 
     QMenu* publicMib = m_bar->addMenu(QStringLiteral("&Public MIB   "));
     publicMib->setObjectName(QStringLiteral("menuPublicMib"));
     addAll(publicMib,
-           {{32805, "&System Information"},
-            {32809, "In&terface Table"},
-            {32808, "&IP Table"},
-            {32810, "Forwarding Table"},
-            {32811, "&TCP Service"},
-            {32812, "&UDP Service"}});
+           {{SystemInformation, "&System Information"},
+            {InterfaceTable, "In&terface Table"},
+            {IpTable, "&IP Table"},
+            {ForwardingTable, "Forwarding Table"},
+            {TcpService, "&TCP Service"},
+            {UdpService, "&UDP Service"}});
 
     QMenu* tools = m_bar->addMenu(QStringLiteral("&Tools   "));
     tools->setObjectName(QStringLiteral("menuTools"));
     addAll(tools,
-           {{32823, "&Firmware and Configuration Upgrade/Backup"},
-            {32815, "&Save Configuration"},
-            {32788, "&Telnet"},
-            {32789, "&Web"},
-            {32797, "&Reboot"}});
+           {{Firmware, "&Firmware and Configuration Upgrade/Backup"},
+            {SaveConfiguration, "&Save Configuration"},
+            {Telnet, "&Telnet"},
+            {Web, "&Web"},
+            {Reboot, "&Reboot"}});
 
     QMenu* about = m_bar->addMenu(QStringLiteral("&About   "));
     about->setObjectName(QStringLiteral("menuAbout"));

@@ -3,6 +3,8 @@
 // and "&About   ". Each entry is a QAction whose objectName is its command id. Entries that open
 // a page are enabled only when that page exists; the entries a model lacks are removed.
 
+#include "MenuCommand.h"
+
 #include <QObject>
 #include <QString>
 
@@ -16,19 +18,6 @@ class QMenuBar;
 class DeviceMenu : public QObject {
     Q_OBJECT
 public:
-    enum Command {
-        PortConfiguration = 32774,
-        JumboFrame = 32817,
-        LldpMed = 32827,
-        PoeGlobal = 32870,
-        PoePortConfig = 32852,
-        Firmware = 32823,
-        SaveConfiguration = 32815,
-        Telnet = 32788,
-        Web = 32789,
-        Reboot = 32797,
-        About = 57664,
-    };
     static constexpr int kPoeMenuPosition = 8;
 
     explicit DeviceMenu(QMenuBar* bar);

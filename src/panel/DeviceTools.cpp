@@ -2,6 +2,7 @@
 
 #include "BlockingCall.h"
 #include "CCommonSNMP.h"
+#include "DeviceOids.h"
 #include "MessageBox.h"
 #include "SnmpTypes.h"
 #include "ToolLauncher.h"
@@ -22,13 +23,15 @@ void DeviceTools::SaveConfiguration()
 {
     if (!MessageBox::question(QStringLiteral("Do you want to save the configuration?")))
         return;
-    const int result = BlockingCall::Run([this] {
-        if (!m_setSession.Prepare(snmp::PduType::Set))
-            return -1;
-        m_setSession.AddVarBind("ENTERPRISE.10.75.5.2.1.10.0", snmp::Syntax::Integer, "1");
-        std::unique_ptr<CSnmp> answer;
-        return m_setSession.TableSendAndWait(answer, kSaveTimeoutMs);
-    });
+    const int result = BlockingCall::Run(
+        [this] {
+            if (!m_setSession.Prepare(snmp::PduType::Set))
+                return -1;
+            m_setSession.AddVarBind(snmp::deviceoid::saveConfig, snmp::Syntax::Integer, "1");
+            std::unique_ptr<CSnmp> answer;
+            return m_setSession.TableSendAndWait(answer, kSaveTimeoutMs);
+        },
+        [this] { m_setSession.Close(); });
     MessageBox::info(result == 0 ? QStringLiteral("  Success!  ") : QStringLiteral("  Failed!  "));
 }
 

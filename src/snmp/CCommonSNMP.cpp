@@ -100,6 +100,7 @@ struct CCommonSNMP::Core : std::enable_shared_from_this<Core> {
     SessionLock lock; // serialises the request and the sends
     Event done;
     std::atomic<bool> aborted{false};
+    std::atomic<bool> closed{false}; // for good: nothing is sent after Close
 
     std::string readCommunity, writeCommunity, securityLevel, authProtocol, privProtocol;
     std::string userName, authPassword, privPassword;
@@ -188,6 +189,18 @@ struct CCommonSNMP::Core : std::enable_shared_from_this<Core> {
             t.join();
         else
             t.detach();
+    }
+
+    // Withdraws what is outstanding: a queued version-3 request is dropped, the answer awaited
+    // is no longer waited for, and no callback of it reaches the owner any more. Ids are
+    // forgotten after the gate has closed, so a request that a running callback sent meanwhile
+    // is forgotten as well.
+    void withdraw()
+    {
+        clearPending();
+        closeGate();
+        forgetIds();
+        cancelCurrent();
     }
 
     void forgetIds()
@@ -324,33 +337,29 @@ CCommonSNMP::~CCommonSNMP()
     }
 }
 
-bool CCommonSNMP::Prepare(int pduType)
+bool CCommonSNMP::Prepare(PduType pduType)
 {
     Core& c = *m_core;
-    c.clearPending();
-    // A version-3 answer that is still awaited would be thrown away: stop waiting for it.
-    {
-        std::lock_guard w(c.workerMutex);
-        if (c.workerRunning)
-            c.cancelCurrent();
-    }
+    c.withdraw();
     std::lock_guard l(c.lock);
     c.stopWorker();
     c.table.reset();
     c.request.reset();
+    if (c.closed)
+        return false;
 
     const bool knownType = pduType == PduType::Get || pduType == PduType::GetNext || pduType == PduType::Set;
     if ((c.version != 1 && c.version != 3) || !knownType)
         return false;
 
     if (c.version == 1) {
-        auto v1 = std::make_unique<CSnmpV1>(0);
+        auto v1 = std::make_unique<CSnmpV1>(PduType::Get);
         v1->setType(pduType);
         v1->clearVarBindList();
         v1->setCommunity(pduType == PduType::Set ? c.writeCommunity : c.readCommunity);
         c.request = std::move(v1);
     } else {
-        auto v3 = std::make_unique<CSnmpV3>(0);
+        auto v3 = std::make_unique<CSnmpV3>(PduType::Get);
         v3->setType(pduType);
         v3->clearVarBindList();
         c.applyV3Security(*v3);
@@ -365,21 +374,21 @@ bool CCommonSNMP::Prepare(int pduType)
     return true;
 }
 
-int CCommonSNMP::AddVarBind(const std::string& oid, int syntax, const std::string& value)
+int CCommonSNMP::AddVarBind(const std::string& oid, Syntax syntax, const std::string& value)
 {
     Core& c = *m_core;
     std::lock_guard l(c.lock);
     return c.request ? c.request->addValue(oid, syntax, value) : -1;
 }
 
-int CCommonSNMP::AddVarBind(const std::string& oid, int syntax, const void* value, unsigned length)
+int CCommonSNMP::AddVarBind(const std::string& oid, Syntax syntax, const void* value, unsigned length)
 {
     Core& c = *m_core;
     std::lock_guard l(c.lock);
     return c.request ? c.request->addValue(oid, syntax, value, length) : -1;
 }
 
-int CCommonSNMP::Send(SnmpCallback callback, void* owner, int /*ignored*/, int timeoutMs)
+int CCommonSNMP::Send(SnmpCallback callback, void* owner, int timeoutMs)
 {
     Core& c = *m_core;
     std::lock_guard l(c.lock);
@@ -491,22 +500,10 @@ int CCommonSNMP::GetErrorInfo(long& errorStatus, unsigned long& errorIndex)
 void CCommonSNMP::Close()
 {
     Core& c = *m_core;
+    c.closed = true;
     c.aborted = true;
-    c.clearPending();
-    c.forgetIds();
-    c.closeGate(); // before the cancel, which lets waiting requests complete at once
-    c.cancelCurrent();
+    c.withdraw();
     c.done.waitFor(c.closeBound());
-}
-
-int CCommonSNMP::DefaultTimeout() const
-{
-    return m_core->defaultTimeout;
-}
-
-int CCommonSNMP::Version() const
-{
-    return m_core->version;
 }
 
 int CCommonSNMP::LastV3RequestId()

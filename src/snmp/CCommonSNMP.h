@@ -27,19 +27,20 @@ public:
     CCommonSNMP(const CCommonSNMP&) = delete;
     CCommonSNMP& operator=(const CCommonSNMP&) = delete;
 
-    // pduType: 0 get, 1 get-next, 3 set. False for an SNMP version other than 1 or 3 and for
-    // other PDU types; no request can be sent then.
-    bool Prepare(int pduType);
-    // Syntax codes: 4 null (get/get-next), 1 INTEGER, 2 OCTET STRING, 8 IpAddress, 10 Unsigned32,
-    // each value as text. A value that does not fit spoils the request (nothing is sent).
-    int AddVarBind(const std::string& oid, int syntax, const std::string& value = {});
-    int AddVarBind(const std::string& oid, int syntax, const void* value, unsigned length);
+    // Starts a new request of type get, get-next or set. Whatever is still outstanding on the
+    // session is withdrawn first, as by Close: its answer is dropped and no callback of it runs
+    // after Prepare returns (so one request at a time is what a session ever delivers). False for
+    // an SNMP version other than 1 or 3 and for other PDU types; no request can be sent then.
+    bool Prepare(snmp::PduType pduType);
+    // Values as text in the form of the syntax (Null for get and get-next). A value that does not
+    // fit spoils the request (nothing is sent).
+    int AddVarBind(const std::string& oid, snmp::Syntax syntax, const std::string& value = {});
+    int AddVarBind(const std::string& oid, snmp::Syntax syntax, const void* value, unsigned length);
 
     // Asynchronous send. Version 1 returns 0 once the request is under way, version 3 always -1
     // (the request is queued for the session's worker); -1 also when nothing could be sent, in
     // which case (unless the session is closed) the callback still comes once, with status -1.
-    int Send(SnmpCallback callback, void* owner, int ignored, int timeoutMs);
-    int Send(SnmpCallback callback, void* owner, int timeoutMs = 0) { return Send(callback, owner, 0, timeoutMs); }
+    int Send(SnmpCallback callback, void* owner, int timeoutMs = 0);
     // Blocking sends; 0 hands a new answer to the caller. SendAndWait sends the request as it was
     // prepared; TableSendAndWait goes through the table object and so continues a get-next walk.
     int SendAndWait(std::unique_ptr<CSnmp>& answer, int timeoutMs = 0);
@@ -51,12 +52,10 @@ public:
     // Waits for the done event up to the default timeout + 1000 ms; false on time-out.
     bool WaitDone();
     int GetErrorInfo(long& errorStatus, unsigned long& errorIndex);
-    // Refuses further sends until the next Prepare, forgets outstanding requests, cuts every wait
-    // short and waits (bounded) until no callback of this session runs any more.
+    // Closes the session for good (Prepare fails and nothing is sent afterwards), forgets
+    // outstanding requests, cuts every wait short and waits (bounded) until no callback of this
+    // session runs any more.
     void Close();
-
-    int DefaultTimeout() const;
-    int Version() const;
 
     // Process-wide version-3 request counter (the last id handed out).
     static int LastV3RequestId();

@@ -41,7 +41,7 @@ bool parseIpAddress(const std::string& text, std::string& out)
 
 } // namespace
 
-CSnmp::CSnmp(int pduType) : m_type(pduType) {}
+CSnmp::CSnmp(PduType pduType) : m_type(pduType) {}
 
 CSnmp::~CSnmp() = default;
 
@@ -51,7 +51,7 @@ void CSnmp::touch()
     ++m_state->generation;
 }
 
-void CSnmp::setType(int pduType)
+void CSnmp::setType(PduType pduType)
 {
     m_type = pduType;
     touch();
@@ -64,7 +64,7 @@ void CSnmp::clearVarBindList()
     touch();
 }
 
-int CSnmp::addValue(const std::string& oidText, int syntax, const std::string& value)
+int CSnmp::addValue(const std::string& oidText, Syntax syntax, const std::string& value)
 {
     touch();
     VarBind vb;
@@ -107,7 +107,7 @@ int CSnmp::addValue(const std::string& oidText, int syntax, const std::string& v
     return 0;
 }
 
-int CSnmp::addValue(const std::string& oidText, int syntax, const void* bytes, unsigned length)
+int CSnmp::addValue(const std::string& oidText, Syntax syntax, const void* bytes, unsigned length)
 {
     if (syntax == Syntax::OctetString) {
         touch();

@@ -29,19 +29,19 @@ struct RequestState {
 
 class CSnmp {
 public:
-    explicit CSnmp(int pduType);
+    explicit CSnmp(PduType pduType);
     virtual ~CSnmp();
     CSnmp(const CSnmp&) = delete;
     CSnmp& operator=(const CSnmp&) = delete;
 
-    void setType(int pduType);
-    int getType() const { return m_type; }
+    void setType(PduType pduType);
+    PduType getType() const { return m_type; }
     void clearVarBindList();
     // Appends a binding; the value is text in the form of the syntax code (Syntax::...). A value
     // that does not fit its syntax, or a bad OID, returns -1 and spoils the request: it will not be
     // sent at all, so a set never goes out with some of its objects missing.
-    int addValue(const std::string& oid, int syntax, const std::string& value);
-    int addValue(const std::string& oid, int syntax, const void* bytes, unsigned length);
+    int addValue(const std::string& oid, Syntax syntax, const std::string& value);
+    int addValue(const std::string& oid, Syntax syntax, const void* bytes, unsigned length);
     int getValuesCount() const { return static_cast<int>(m_binds.size()); }
     bool isSendable() const { return !m_binds.empty() && !m_spoiled; }
     // The id of the last asynchronous request started with this object (see CSnmpTable).
@@ -75,7 +75,7 @@ public:
 private:
     void touch();
 
-    int m_type;
+    PduType m_type;
     std::vector<VarBind> m_binds;
     bool m_spoiled = false;
     int m_requestId = 0;

@@ -5,7 +5,7 @@ namespace snmp {
 
 class CSnmpV1 : public CSnmp {
 public:
-    explicit CSnmpV1(int pduType) : CSnmp(pduType) {}
+    explicit CSnmpV1(PduType pduType) : CSnmp(pduType) {}
     void setCommunity(const std::string& community) { m_community = community; }
     SnmpTarget target(const std::string& address) const override;
     std::unique_ptr<CSnmp> makeAnswer() const override;

@@ -5,7 +5,7 @@ namespace snmp {
 
 class CSnmpV3 : public CSnmp {
 public:
-    explicit CSnmpV3(int pduType) : CSnmp(pduType) { m_target.version = 3; }
+    explicit CSnmpV3(PduType pduType) : CSnmp(pduType) { m_target.version = 3; }
     void setMsgMaxSize(int size) { m_target.msgMaxSize = size; }
     void setMsgSecurityModel(int model) { m_securityModel = model; }
     void setUserName(const std::string& name) { m_target.userName = name; }

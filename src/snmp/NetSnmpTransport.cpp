@@ -48,11 +48,11 @@ int securityLevel(int msgFlags)
     }
 }
 
-int commandOf(int pduType)
+int commandOf(PduType pduType)
 {
     switch (pduType) {
-    case 1: return SNMP_MSG_GETNEXT;
-    case 3: return SNMP_MSG_SET;
+    case PduType::GetNext: return SNMP_MSG_GETNEXT;
+    case PduType::Set: return SNMP_MSG_SET;
     default: return SNMP_MSG_GET;
     }
 }

@@ -24,22 +24,23 @@ constexpr int NoSuchInstance = 0x81;
 constexpr int EndOfMibView = 0x82;
 } // namespace Ber
 
-// Syntax codes that callers pass to AddVarBind (the library's codes).
-namespace Syntax {
-constexpr int Null = 4;
-constexpr int Integer = 1;
-constexpr int OctetString = 2;
-constexpr int IpAddress = 8;
-constexpr int Unsigned32 = 10;
-} // namespace Syntax
+// Syntax codes that callers pass to AddVarBind (the library's codes). Typed, so that a BER tag
+// or a bare number cannot be passed by mistake.
+enum class Syntax {
+    Integer = 1,
+    OctetString = 2,
+    Null = 4,
+    IpAddress = 8,
+    Unsigned32 = 10,
+};
 
 // PDU types as callers pass them to Prepare (the SNMP PDU tag numbers).
-namespace PduType {
-constexpr int Get = 0;
-constexpr int GetNext = 1;
-constexpr int Response = 2;
-constexpr int Set = 3;
-} // namespace PduType
+enum class PduType {
+    Get = 0,
+    GetNext = 1,
+    Response = 2,
+    Set = 3,
+};
 
 // One variable binding. `tag` is the BER tag; the value lives in `number` for the integer
 // kinds (INTEGER signed, the 32/64-bit unsigned kinds as unsigned), in `bytes` for OCTET STRING,
@@ -68,7 +69,7 @@ struct VarBind {
 };
 
 struct SnmpPdu {
-    int type = PduType::Get;
+    PduType type = PduType::Get;
     std::vector<VarBind> binds;
     long errorStatus = 0;
     long errorIndex = 0;

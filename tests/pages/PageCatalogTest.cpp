@@ -1,5 +1,6 @@
 // The device menu opens the built pages by command id.
 
+#include "MenuCommand.h"
 #include "GuiFixture.h"
 
 #include "PageCatalog.h"
@@ -15,8 +16,8 @@ TEST_F(PageCatalogTest, MenuCommandsOpenTheirPages)
         int command;
         const char* dialog;
     };
-    for (auto c : {Case{32774, "dlg201"}, {32832, "dlg499"}, {32805, "dlg80"}, {32809, "dlg49"}, {32808, "dlg208"},
-                   {32810, "dlg278"}, {32811, "dlg481"}, {32812, "dlg482"}}) {
+    for (auto c : {Case{MenuCommand::PortConfiguration, "dlg201"}, {MenuCommand::SyslogHost, "dlg499"}, {MenuCommand::SystemInformation, "dlg80"}, {MenuCommand::InterfaceTable, "dlg49"}, {MenuCommand::IpTable, "dlg208"},
+                   {MenuCommand::ForwardingTable, "dlg278"}, {MenuCommand::TcpService, "dlg481"}, {MenuCommand::UdpService, "dlg482"}}) {
         EXPECT_TRUE(PageCatalog::has(c.command)) << c.command;
         auto page = PageCatalog::create(c.command, 0);
         ASSERT_NE(page, nullptr) << c.command;
@@ -34,11 +35,11 @@ TEST_F(PageCatalogTest, ClosingAPageTracesEachOfItsSessions)
         QStringList closed;
     };
     const Case cases[] = {
-        {32774, {"m_cCommonSNMP", "m_cCommonSNMPTable"}}, // the link walk's session closes without a line
-        {32832, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
-        {32805, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
-        {32810, {"m_cCommonSNMP", "m_cCommonSNMPAge"}},
-        {32809, {"m_cCommonSNMP"}},
+        {MenuCommand::PortConfiguration, {"m_cCommonSNMP", "m_cCommonSNMPTable"}}, // the link walk's session closes without a line
+        {MenuCommand::SyslogHost, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
+        {MenuCommand::SystemInformation, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
+        {MenuCommand::ForwardingTable, {"m_cCommonSNMP", "m_cCommonSNMPAge"}},
+        {MenuCommand::InterfaceTable, {"m_cCommonSNMP"}},
     };
     for (const Case& c : cases) {
         TraceCapture trace;

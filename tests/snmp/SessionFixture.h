@@ -4,6 +4,7 @@
 #include "CCommonSNMP.h"
 #include "LaunchParams.h"
 #include "MemoryAgent.h"
+#include "RequestRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -52,9 +53,10 @@ struct CallbackLog {
 };
 
 // A walk driven from its callback, as the pages drive theirs: each answer is one row, and the
-// callback sends again on the same session until the walk ends.
+// next request goes out on the same session until the walk ends.
 struct CallbackWalker {
     CCommonSNMP session;
+    snmp::RequestRunner runner{session};
     std::mutex mutex;
     std::condition_variable cv;
     std::vector<snmp::VarBind> rows;     // binding 0 of each row
@@ -62,33 +64,23 @@ struct CallbackWalker {
     int endStatus = 0;
     bool ended = false;
 
-    static unsigned callback(std::unique_ptr<CSnmp> answer, int id, void* owner, int status)
-    {
-        auto* w = static_cast<CallbackWalker*>(owner);
-        if (!w->session.TakeRequest(id))
-            return 0;
-        std::lock_guard lock(w->mutex);
-        if (status != 0) {
-            w->endStatus = status;
-            w->ended = true;
-            w->session.SignalDone();
-            w->cv.notify_all();
-            return 0;
-        }
-        std::string suffix;
-        w->session.GetIndexSuffix(0, answer.get(), suffix);
-        w->suffixes.push_back(suffix);
-        w->rows.push_back(answer->bindings()[0]);
-        w->session.Send(&CallbackWalker::callback, w, 0, 0);
-        return 0;
-    }
-
     // Walks `column`; the status that ended the walk (99 when it did not end in time).
     int walk(const std::string& column)
     {
-        session.Prepare(snmp::PduType::GetNext);
-        session.AddVarBind(column, snmp::Syntax::Null);
-        session.Send(&CallbackWalker::callback, this, 0, 0);
+        runner.walk(
+            {column},
+            [this](snmp::Reply row) {
+                std::lock_guard lock(mutex);
+                suffixes.push_back(row.suffixes[0]);
+                rows.push_back(row.values[0]);
+                return true;
+            },
+            [this](int status) {
+                std::lock_guard lock(mutex);
+                endStatus = status;
+                ended = true;
+                cv.notify_all();
+            });
         std::unique_lock lock(mutex);
         cv.wait_for(lock, std::chrono::seconds(20), [&] { return ended; });
         return ended ? endStatus : 99;

@@ -43,7 +43,7 @@ TEST_F(SessionTest, GetAnswersInRequestOrderAndTakesTheIdOnce)
         ASSERT_TRUE(session.Prepare(PduType::Get));
         for (const char* o : kSystem)
             session.AddVarBind(o, Syntax::Null);
-        session.Send(&CallbackLog::callback, &log, 0, 0);
+        session.Send(&CallbackLog::callback, &log, 0);
         ASSERT_TRUE(log.waitFor(1));
         const auto& e = log.entries[0];
         EXPECT_EQ(e.status, 0);
@@ -71,7 +71,7 @@ TEST_F(SessionTest, Version1UsesReadCommunityForReadsAndWriteCommunityForSets)
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].target.community, "tundra");
     EXPECT_EQ(requests[1].target.community, "lantern");
-    EXPECT_FALSE(session.Prepare(2)); // a response PDU is no request
+    EXPECT_FALSE(session.Prepare(PduType::Response)); // a response PDU is no request
 }
 
 struct SecurityCase {
@@ -124,7 +124,7 @@ TEST_F(SessionTest, UnsupportedVersionSendsNothingAndStillCallsBackOnce)
     CallbackLog log{&session};
     EXPECT_FALSE(session.Prepare(PduType::Get));
     EXPECT_EQ(session.AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::Null), -1);
-    EXPECT_EQ(session.Send(&CallbackLog::callback, &log, 0, 0), -1);
+    EXPECT_EQ(session.Send(&CallbackLog::callback, &log, 0), -1);
     std::unique_ptr<CSnmp> answer;
     EXPECT_EQ(session.SendAndWait(answer, 0), -1);
     EXPECT_EQ(session.TableSendAndWait(answer, 0), -1);
@@ -142,7 +142,7 @@ TEST_F(SessionTest, SendWithoutBindingsFailsAndCallsBackLater)
     CCommonSNMP session;
     CallbackLog log{&session};
     ASSERT_TRUE(session.Prepare(PduType::Get));
-    EXPECT_EQ(session.Send(&CallbackLog::callback, &log, 0, 0), -1);
+    EXPECT_EQ(session.Send(&CallbackLog::callback, &log, 0), -1);
     EXPECT_TRUE(session.WaitDone()); // the done event is left set
     ASSERT_TRUE(log.waitFor(1));
     EXPECT_EQ(log.entries[0].status, -1);
@@ -211,7 +211,7 @@ TEST_F(SessionTest, ErrorStatusIsAFailureEverywhere)
     CallbackLog log{&session};
     session.Prepare(PduType::Set);
     session.AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::OctetString, "x");
-    session.Send(&CallbackLog::callback, &log, 0, 0);
+    session.Send(&CallbackLog::callback, &log, 0);
     ASSERT_TRUE(log.waitFor(1));
     EXPECT_EQ(log.entries[0].status, ErrorStatus::NotWritable);
 }
@@ -315,7 +315,7 @@ TEST_F(SessionTest, CloseCutsAnOutstandingRequestShortAndNothingReachesTheOwner)
         CallbackLog log{session.get()};
         session->Prepare(PduType::Get);
         session->AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::Null);
-        session->Send(&CallbackLog::callback, &log, 0, 5000);
+        session->Send(&CallbackLog::callback, &log, 5000);
         std::this_thread::sleep_for(milliseconds(50));
         const auto start = steady_clock::now();
         session->Close();
@@ -333,7 +333,7 @@ TEST_F(SessionTest, SendAfterCloseIsRefusedSilently)
     session.Prepare(PduType::Get);
     session.AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::Null);
     session.Close();
-    EXPECT_EQ(session.Send(&CallbackLog::callback, &log, 0, 0), -1);
+    EXPECT_EQ(session.Send(&CallbackLog::callback, &log, 0), -1);
     std::this_thread::sleep_for(milliseconds(100));
     EXPECT_EQ(log.count(), 0u);
     EXPECT_EQ(agent->requestCount(), 0);
@@ -352,13 +352,13 @@ TEST_F(SessionTest, CloseDuringACallbackThatContinuesItsWalkReturnsPromptly)
             w->session.TakeRequest(id);
             w->inCallback = true;
             std::this_thread::sleep_for(milliseconds(200));
-            w->session.Send(&SlowWalker::cb, w, 0, 0);
+            w->session.Send(&SlowWalker::cb, w, 0);
             return 0;
         }
     } walker;
     walker.session.Prepare(PduType::GetNext);
     walker.session.AddVarBind("1.3.6.1.2.1.1", Syntax::Null);
-    walker.session.Send(&SlowWalker::cb, &walker, 0, 0);
+    walker.session.Send(&SlowWalker::cb, &walker, 0);
     while (!walker.inCallback)
         std::this_thread::sleep_for(milliseconds(5));
     const auto start = steady_clock::now();
@@ -388,7 +388,7 @@ TEST_F(SessionTest, Version3RequestIdsCountAcrossSessions)
     for (auto [s, log] : {std::pair{&a, &logA}, std::pair{&b, &logB}}) {
         s->Prepare(PduType::Get);
         s->AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::Null);
-        EXPECT_EQ(s->Send(&CallbackLog::callback, log, 0, 0), -1); // queued for the worker
+        EXPECT_EQ(s->Send(&CallbackLog::callback, log, 0), -1); // queued for the worker
         ASSERT_TRUE(log->waitFor(1));
     }
     EXPECT_EQ(logA.entries[0].requestId, before + 1);
@@ -404,13 +404,13 @@ TEST_F(SessionTest, ReprepareWithdrawsAPendingVersion3Request)
     CallbackLog log{&session};
     session.Prepare(PduType::Get);
     session.AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::Null);
-    session.Send(&CallbackLog::callback, &log, 0, 0);
+    session.Send(&CallbackLog::callback, &log, 0);
     std::this_thread::sleep_for(milliseconds(50));
     const auto start = steady_clock::now();
     ASSERT_TRUE(session.Prepare(PduType::Get));
     EXPECT_LT(steady_clock::now() - start, milliseconds(500));
     session.AddVarBind("1.3.6.1.2.1.1.6.0", Syntax::Null);
-    session.Send(&CallbackLog::callback, &log, 0, 0);
+    session.Send(&CallbackLog::callback, &log, 0);
     ASSERT_TRUE(log.waitFor(1));
     std::this_thread::sleep_for(milliseconds(50));
     ASSERT_EQ(log.count(), 1u); // only the second request is answered

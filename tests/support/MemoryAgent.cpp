@@ -122,7 +122,7 @@ std::vector<MemoryAgent::Request> MemoryAgent::requests() const
     return m_requests;
 }
 
-std::vector<MemoryAgent::Request> MemoryAgent::requestsOfType(int pduType) const
+std::vector<MemoryAgent::Request> MemoryAgent::requestsOfType(PduType pduType) const
 {
     std::vector<Request> out;
     for (auto& r : requests())

@@ -25,7 +25,7 @@ public:
     };
 
     struct Request {
-        int pduType = 0; // PduType::...
+        PduType pduType = PduType::Get;
         SnmpTarget target;
         std::vector<VarBind> binds;
     };
@@ -53,7 +53,7 @@ public:
 
     // Recorded requests, in arrival order.
     std::vector<Request> requests() const;
-    std::vector<Request> requestsOfType(int pduType) const;
+    std::vector<Request> requestsOfType(PduType pduType) const;
     void clearRequests();
     int requestCount() const;
 

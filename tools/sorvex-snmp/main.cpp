@@ -11,6 +11,7 @@
 #include "Enterprise.h"
 #include "LaunchParams.h"
 #include "Oid.h"
+#include "RequestRunner.h"
 #include "SnmpFront.h"
 #include "Trace.h"
 #include "ValuePrinter.h"
@@ -20,6 +21,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,12 +41,17 @@ int usage(const std::string& why)
     return kUsage;
 }
 
-void printAnswer(const CSnmp& answer)
+void printBindings(const std::vector<VarBind>& bindings)
 {
     std::string out;
-    for (const auto& vb : answer.bindings())
+    for (const auto& vb : bindings)
         out += formatBinding(vb) + '\n';
     std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+void printAnswer(const CSnmp& answer)
+{
+    printBindings(answer.bindings());
 }
 
 int failure(CCommonSNMP& session, int status)
@@ -79,39 +86,6 @@ bool decodeHex(const std::string& text, std::string& out)
     }
     return true;
 }
-
-// The walk runs from the callback, as the pages run theirs.
-struct Walk {
-    CCommonSNMP* session = nullptr;
-    std::mutex mutex;
-    std::condition_variable cv;
-    bool finished = false;
-    int status = 0;
-    int timeoutMs = 0;
-
-    void finish(int s)
-    {
-        std::lock_guard lock(mutex);
-        status = s;
-        finished = true;
-        cv.notify_all();
-    }
-
-    static unsigned callback(std::unique_ptr<CSnmp> answer, int requestId, void* owner, int status)
-    {
-        auto* self = static_cast<Walk*>(owner);
-        if (!self->session->TakeRequest(requestId))
-            return 0;
-        if (status != 0) {
-            self->session->SignalDone();
-            self->finish(status);
-            return 0;
-        }
-        printAnswer(*answer);
-        self->session->Send(&Walk::callback, self, 0, self->timeoutMs);
-        return 0;
-    }
-};
 
 } // namespace
 
@@ -159,16 +133,28 @@ int main(int argc, char** argv)
             printAnswer(*answer);
             return kOk;
         }
-        Walk walk;
-        walk.session = &session;
-        walk.timeoutMs = timeoutMs;
-        session.Send(&Walk::callback, &walk, 0, timeoutMs);
-        std::unique_lock lock(walk.mutex);
-        walk.cv.wait(lock, [&] { return walk.finished; });
-        const int status = walk.status;
+        // Rows are printed on the callback thread as they arrive; the walk ends once.
+        RequestRunner runner(session);
+        std::mutex mutex;
+        std::condition_variable ended;
+        std::optional<int> status;
+        runner.walk(
+            rest,
+            [](Reply row) {
+                printBindings(row.values);
+                return true;
+            },
+            [&](int end) {
+                std::lock_guard lock(mutex);
+                status = end;
+                ended.notify_all();
+            },
+            timeoutMs, timeoutMs);
+        std::unique_lock lock(mutex);
+        ended.wait(lock, [&] { return status.has_value(); });
         lock.unlock();
         std::fflush(stdout);
-        return status == -2 ? kOk : failure(session, status);
+        return *status == -2 ? kOk : failure(session, *status);
     }
     if (command == "set") {
         if (rest.empty() || rest.size() % 3)

@@ -1,31 +1,25 @@
 #include "CPortSetInfo.h"
 
 #include "CListView.h"
+#include "DeviceOids.h"
 #include "DeviceProfile.h"
-#include "Enterprise.h"
 #include "FieldLabel.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "PortSetTexts.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-std::string portColumn(const char* tail)
-{
-    return snmp::expandEnterprise(std::string("ENTERPRISE.10.75.5.2.") + tail);
-}
-
-const std::string speedColumn = portColumn("1.13.1.2");
-const std::string flowControlColumn = portColumn("1.13.1.5");
+namespace deviceoid = snmp::deviceoid;
+const std::string speedColumn = deviceoid::portColumn(deviceoid::PortConfigSpeed);
+const std::string flowControlColumn = deviceoid::portColumn(deviceoid::PortFlowControl);
 
 enum Column { ColIndex, ColSpeed, ColOperMode, ColFlowControl, ColPriority, ColOperFlowControl };
 enum SpeedIndex { Speed1000Full, Speed100Full, Speed100Half, Speed10Full, Speed10Half, SpeedAuto, SpeedDisable };
@@ -33,6 +27,7 @@ enum Media { MediaFastCopper = 1, MediaComboCopper = 2, Media100BaseX = 3, Media
 
 constexpr int portWalkTimeoutMs = 8000;
 constexpr int setTimeoutMs = 9000;
+constexpr int failedWritePauseMs = 50;
 
 } // namespace
 
@@ -43,7 +38,6 @@ CPortSetInfo::CPortSetInfo(int initialPort)
       m_comboLast(DeviceProfile::current().ComboPortIndex + DeviceProfile::current().ComboPortNum - 1),
       m_allGiga(DeviceProfile::current().IsAllGiga),
       m_initialPort(initialPort),
-      m_media(std::size_t(m_portCount), 0),
       m_links(sessions(), m_cCommonSNMPLink, m_portCount)
 {
     setWindowTitle(QStringLiteral("Port Configuration"));
@@ -61,36 +55,26 @@ CPortSetInfo::CPortSetInfo(int initialPort)
     layout->addWidget(group, 1);
 
     auto* fields = new QHBoxLayout;
-    m_portId = new QLineEdit(this);
-    m_portId->setObjectName(QString::number(IdPortId));
+    m_portId = control<QLineEdit>(IdPortId);
     m_portId->setReadOnly(true);
     m_portId->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-    m_speed = new QComboBox(this);
-    m_speed->setObjectName(QString::number(IdSpeed));
+    m_speed = control<QComboBox>(IdSpeed);
     m_speed->addItems(SpeedChoiceTexts());
-    m_flowControl = new QComboBox(this);
-    m_flowControl->setObjectName(QString::number(IdFlowControl));
+    m_flowControl = control<QComboBox>(IdFlowControl);
     m_flowControl->addItems({QStringLiteral("Enable"), QStringLiteral("Disable")});
-    fields->addWidget(LabelFor(m_portId, QStringLiteral("Port ID:"), this));
-    fields->addWidget(m_portId);
-    fields->addSpacing(12);
-    fields->addWidget(LabelFor(m_speed, QStringLiteral("PortControlSpeed:"), this));
-    fields->addWidget(m_speed);
-    fields->addSpacing(12);
-    fields->addWidget(LabelFor(m_flowControl, QStringLiteral("FlowControlMode:"), this));
-    fields->addWidget(m_flowControl);
+    for (auto [field, caption] : {std::pair<QWidget*, const char*>{m_portId, "Port ID:"},
+                                  {m_speed, "PortControlSpeed:"},
+                                  {m_flowControl, "FlowControlMode:"}}) {
+        if (field != m_portId)
+            fields->addSpacing(12);
+        fields->addWidget(LabelFor(field, QString::fromLatin1(caption), this));
+        fields->addWidget(field);
+    }
     fields->addStretch();
     layout->addLayout(fields);
+    layout->addLayout(commandButtons(IdRefresh, IdApply, IdClose));
+    refreshButton()->setDefault(true);
 
-    m_refresh = addButton(QStringLiteral("&Refresh"), IdRefresh);
-    m_refresh->setDefault(true);
-    m_apply = addButton(QStringLiteral("&Apply"), IdApply);
-    layout->addLayout(buttonRow({m_refresh, m_apply, addCloseButton(IdClose)}));
-    m_reads.addControl(m_refresh);
-    m_reads.addControl(m_apply);
-
-    connect(m_refresh, &QPushButton::clicked, this, &CPortSetInfo::refresh);
-    connect(m_apply, &QPushButton::clicked, this, &CPortSetInfo::apply);
     // A click and a keyboard move of the selection both choose a row. The current cell alone
     // does not: the view sets one without selecting it when it gets the focus.
     connect(m_list, &QTableWidget::cellClicked, this, [this](int row) { onRowChosen(row); });
@@ -99,37 +83,28 @@ CPortSetInfo::CPortSetInfo(int initialPort)
         if (!rows.isEmpty())
             onRowChosen(rows.first().row());
     });
-    connect(&m_links, &AggregatedLinkWalk::ended, this, [this] { m_reads.end(); });
 
     resize(m_list->fullWidth() + 90, 560);
 }
 
-void CPortSetInfo::onOpen()
+// Apply's checks use both the ports and the links: it waits until both walks have read their
+// whole table.
+void CPortSetInfo::read()
 {
-    refresh();
-}
-
-void CPortSetInfo::refresh()
-{
-    std::fill(m_media.begin(), m_media.end(), 0);
-    m_reads.begin();
-    m_links.start();
+    readLinks(m_links);
     readPorts();
 }
 
 void CPortSetInfo::readPorts()
 {
     m_list->clearRows();
-    m_reads.begin();
-    sessions().walk(
+    m_ports.clear();
+    readWalk(
         m_cCommonSNMPTable,
-        {speedColumn, portColumn("1.13.1.3"), flowControlColumn, portColumn("12.3.1.1.2"), portColumn("1.13.1.6"),
-         portColumn("1.13.1.7")},
-        [this](const SnmpReply& row) { takePortRow(row); },
-        [this](int) {
-            m_list->fitColumnsToContents();
-            m_reads.end();
-        },
+        {speedColumn, deviceoid::portColumn(deviceoid::PortOperMode), flowControlColumn,
+         deviceoid::portDefaultPriority, deviceoid::portColumn(deviceoid::PortOperFlowControl),
+         deviceoid::portColumn(deviceoid::PortMedia)},
+        [this](const SnmpReply& row) { takePortRow(row); }, [this](int) { m_list->fitColumnsToContents(); },
         {portWalkTimeoutMs, 0});
 }
 
@@ -140,18 +115,23 @@ void CPortSetInfo::takePortRow(const SnmpReply& reply)
     if (row >= m_portCount || reply.count() == 0)
         return;
     const int port = row + 1;
+    PortRow data;
+    const QString speedText = SpeedSettingText(reply.text(0));
+    data.speedIndex = int(SpeedSettingTexts().indexOf(speedText));
+    data.flowControl = FlowControlText(reply.text(2)) == QLatin1String("Enable");
     m_list->appendRow(QString::number(port));
-    m_list->setCell(row, ColSpeed, SpeedSettingText(reply.text(0)));
+    m_list->setCell(row, ColSpeed, speedText);
     m_list->setCell(row, ColOperMode, OperModeText(reply.text(1)));
     m_list->setCell(row, ColFlowControl, FlowControlText(reply.text(2)));
     m_list->setCell(row, ColPriority, DefaultPriorityText(reply.text(3)));
     if (reply.count() > 4)
         m_list->setCell(row, ColOperFlowControl, OperFlowControlText(reply.text(4)));
     if (reply.count() > 5) {
-        m_media[std::size_t(row)] = int(LeadingInteger(reply.text(5)).value_or(0));
+        data.media = int(LeadingInteger(reply.text(5)).value_or(0));
         if (isComboPort(port))
             m_list->setCell(row, ColOperMode, ComboOperModeText(reply.text(1), reply.text(5)));
     }
+    m_ports.push_back(data);
     if (port == m_initialPort) {
         m_initialPort = 0;
         m_list->setCurrentCell(row, 0);
@@ -163,47 +143,42 @@ bool CPortSetInfo::isComboPort(int port) const
     return port >= m_comboFirst && port <= m_comboLast;
 }
 
-int CPortSetInfo::mediaOf(int port) const
-{
-    return port >= 1 && port <= m_portCount ? m_media[std::size_t(port - 1)] : 0;
-}
-
 void CPortSetInfo::onRowChosen(int row)
 {
-    if (row < 0 || row >= m_list->rowCount())
+    if (row < 0 || row >= int(m_ports.size()))
         return;
-    m_selectedPort = m_list->cell(row, ColIndex);
-    m_portId->setText(m_selectedPort);
-    const qsizetype speed = SpeedSettingTexts().indexOf(m_list->cell(row, ColSpeed));
-    if (speed >= 0)
-        m_speed->setCurrentIndex(int(speed));
-    m_flowControl->setCurrentIndex(m_list->cell(row, ColFlowControl) == QLatin1String("Enable") ? 0 : 1);
+    const PortRow& data = m_ports[std::size_t(row)];
+    m_selectedPort = row + 1;
+    m_portId->setText(QString::number(m_selectedPort));
+    m_speed->setCurrentIndex(data.speedIndex);
+    m_flowControl->setCurrentIndex(data.flowControl ? 0 : 1);
     m_speed->setEnabled(true);
 }
 
 bool CPortSetInfo::passesChecks(int port, int speedIndex)
 {
-    const QString portText = m_selectedPort;
+    const QString portText = QString::number(port);
+    const PortRow& chosen = m_ports[std::size_t(port - 1)];
     const int link = m_links.linkOf(port);
     if (link != 0) {
-        const QString chosen = SpeedSettingTexts().value(speedIndex);
         for (int member : m_links.portsOf(link)) {
-            if (member != port && m_list->cell(member - 1, ColSpeed) != chosen) {
+            if (member != port && member <= int(m_ports.size()) &&
+                m_ports[std::size_t(member - 1)].speedIndex != speedIndex) {
                 MessageBox::info(QStringLiteral("LA port can not support in different speed."));
                 return false;
             }
         }
     }
     int othersDisabled = 0;
-    for (int row = 0; row < m_list->rowCount(); ++row) {
-        if (row != port - 1 && m_list->cell(row, ColSpeed) == QLatin1String("Disable"))
+    for (std::size_t i = 0; i < m_ports.size(); ++i) {
+        if (int(i) != port - 1 && m_ports[i].speedIndex == SpeedDisable)
             ++othersDisabled;
     }
     if (othersDisabled == m_portCount - 1 && speedIndex == SpeedDisable) {
         MessageBox::info(QStringLiteral("Sorry, you cannot disable all ports."));
         return false;
     }
-    const int media = mediaOf(port);
+    const int media = chosen.media;
     if (media == MediaFastCopper && speedIndex == Speed1000Full && !m_allGiga) {
         MessageBox::info(QStringLiteral("Port ") + portText + QStringLiteral(" can not support 1000M speed."));
         return false;
@@ -234,38 +209,41 @@ bool CPortSetInfo::passesChecks(int port, int speedIndex)
 
 void CPortSetInfo::apply()
 {
-    if (m_selectedPort.isEmpty()) {
+    if (m_selectedPort == 0) {
         MessageBox::info(QStringLiteral("Please Select one port !"));
         return;
     }
-    const int port = int(LeadingInteger(m_selectedPort).value_or(0));
+    const int port = m_selectedPort;
     const int speedIndex = m_speed->currentIndex();
-    if (port < 1 || port > m_portCount || speedIndex < 0 || !passesChecks(port, speedIndex))
+    if (port > int(m_ports.size()) || speedIndex < 0 || !passesChecks(port, speedIndex))
         return;
 
-    m_cCommonSNMP.Prepare(snmp::PduType::Set);
-    const int speedValue = speedIndex + 1;
     if (speedIndex != SpeedAuto && speedIndex != SpeedDisable &&
         !MessageBox::question(QStringLiteral("The speed is set to force mode. \n"
                                              "* The speed mode must be the same as the counterpart. ")))
         return;
     const std::string index = "." + std::to_string(port);
+    SetRequest request;
+    request.timeout(setTimeoutMs);
     // A member of an aggregated link keeps its speed: only its flow control is written.
     if (m_links.linkOf(port) == 0)
-        m_cCommonSNMP.AddVarBind(speedColumn + index, snmp::Syntax::Integer, std::to_string(speedValue));
-    const int flowValue = m_flowControl->currentText() == QLatin1String("Enable") ? 1 : 2;
-    if (flowValue == 1 &&
+        request.integer(speedColumn + index, speedIndex + 1);
+    const bool flowControl = m_flowControl->currentText() == QLatin1String("Enable");
+    if (flowControl &&
         !MessageBox::question(QStringLiteral("QoS works best when Flow Control is disabled. \n"
                                              "* When Flow Control is enabled.QoS may not perform accurate bandwidth "
                                              "allocation. \n* Do you still want to enable Flow Control?. ")))
         return;
-
-    m_refresh->setEnabled(false);
-    m_cCommonSNMP.AddVarBind(flowControlColumn + index, snmp::Syntax::Integer, std::to_string(flowValue));
-    std::unique_ptr<CSnmp> answer;
-    const int status = m_cCommonSNMP.SendAndWait(answer, setTimeoutMs);
-    m_refresh->setEnabled(true);
-    if (status != 0)
-        QThread::msleep(50);
-    readPorts();
+    request.integer(flowControlColumn + index, flowControl ? 1 : 2);
+    if (write(m_cCommonSNMP, {request}).ok()) {
+        readPorts();
+        return;
+    }
+    // After a refused write the switch is given a moment before it is read again; Apply and
+    // Refresh wait with the read.
+    reads().begin();
+    QTimer::singleShot(failedWritePauseMs, this, [this] {
+        reads().end(true);
+        readPorts();
+    });
 }

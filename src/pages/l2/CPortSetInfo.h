@@ -5,14 +5,12 @@
 
 #include "AggregatedLinkWalk.h"
 #include "CPageDialog.h"
-#include "PendingReads.h"
 
 #include <vector>
 
 class CListView;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 class CPortSetInfo : public CPageDialog {
     Q_OBJECT
@@ -32,21 +30,26 @@ public:
     explicit CPortSetInfo(int initialPort = 0);
 
 protected:
-    void onOpen() override;
+    void read() override;
+    void apply() override;
 
     CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
     CCommonSNMP& m_cCommonSNMPTable = addSession("m_cCommonSNMPTable");
     CCommonSNMP& m_cCommonSNMPLink = addSession(nullptr); // released with the page, without a line
 
 private:
-    void refresh();
+    // What the switch reports of one port; the list shows it.
+    struct PortRow {
+        int speedIndex = 0;       // configured speed/duplex as the drop-down list's item
+        bool flowControl = false; // configured flow control enabled
+        int media = 0;            // media type (0 when not reported)
+    };
+
     void readPorts();
     void takePortRow(const SnmpReply& row);
     void onRowChosen(int row);
-    void apply();
     // Apply's checks in their order; the first failure shows its message.
     bool passesChecks(int port, int speedIndex);
-    int mediaOf(int port) const;
     bool isComboPort(int port) const;
 
     int m_portCount;
@@ -54,15 +57,12 @@ private:
     int m_comboLast;
     bool m_allGiga;
     int m_initialPort;
-    std::vector<int> m_media; // media type of each port (element p - 1), 0 before the read
-    QString m_selectedPort;   // the "Index" text of the row last chosen
+    std::vector<PortRow> m_ports; // element p - 1 for port p, in the order read
+    int m_selectedPort = 0;       // the port of the row last chosen
 
     CListView* m_list;
     QLineEdit* m_portId;
     QComboBox* m_speed;
     QComboBox* m_flowControl;
-    QPushButton* m_refresh;
-    QPushButton* m_apply;
     AggregatedLinkWalk m_links;
-    PendingReads m_reads;
 };

@@ -39,6 +39,7 @@ CForwardingTableDlg::CForwardingTableDlg()
 void CForwardingTableDlg::onOpen()
 {
     CMibTableDialog::onOpen();
+    // The age time is read once, when the page opens.
     sessions().get(m_cCommonSNMPAge, {"1.3.6.1.2.1.17.4.2.0"}, [this](const SnmpReply& reply) {
         if (reply.ok() && reply.count() > 0)
             m_ageTime->setText(reply.qtext(0));

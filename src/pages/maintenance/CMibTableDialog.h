@@ -6,8 +6,6 @@
 #include "CListView.h"
 #include "CPageDialog.h"
 
-#include <QPushButton>
-
 class QBoxLayout;
 class QLabel;
 
@@ -30,13 +28,13 @@ public:
 protected:
     explicit CMibTableDialog(const Table& table);
 
-    void onOpen() override;
+    // The walk (the first show and Refresh start it).
+    void read() override;
     // Reads the page's own fields before a walk (the forwarding filter).
     virtual void beforeWalk() {}
     // One answer of the walk; the page appends its row (or skips it).
     virtual void takeRow(const SnmpReply& row) = 0;
 
-    void startWalk();
     CListView* list() const { return m_list; }
     // Call after appending a row: updates the counter.
     void rowAdded();
@@ -46,11 +44,8 @@ protected:
     CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
 
 private:
-    void endWalk();
-
     Table m_table;
     CListView* m_list;
     QLabel* m_count = nullptr;
-    QPushButton* m_refresh;
     QBoxLayout* m_extra;
 };

@@ -2,37 +2,31 @@
 
 #include "CIpAddressEdit.h"
 #include "CListView.h"
-#include "Enterprise.h"
-#include "FieldLabel.h"
+#include "DeviceOids.h"
+#include "FieldGrid.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 namespace {
 
-std::string syslogObject(int column)
-{
-    return snmp::expandEnterprise("ENTERPRISE.10.75.5.2.16.1." + std::to_string(column) + ".0");
-}
-
-const std::string hostAddress = syslogObject(1);
-const std::string udpPort = syslogObject(2);
-const std::string severity = syslogObject(4);
-const std::string facility = syslogObject(5);
-const std::string state = syslogObject(6);
+namespace deviceoid = snmp::deviceoid;
+const std::string hostAddress = deviceoid::syslog(deviceoid::SyslogHost);
+const std::string udpPort = deviceoid::syslog(deviceoid::SyslogUdpPort);
+const std::string severity = deviceoid::syslog(deviceoid::SyslogSeverity);
+const std::string facility = deviceoid::syslog(deviceoid::SyslogFacility);
+const std::string state = deviceoid::syslog(deviceoid::SyslogState);
 
 // Severity thresholds in the order of the list: Warning, Info, All.
 const char* const severityValues[] = {"4", "6", "7"};
 constexpr int maxPortDigits = 5;
+// The switch takes the state write only a moment after the host settings.
+constexpr int statePauseMs = 30;
 
 } // namespace
 
@@ -41,31 +35,23 @@ CSyslogDlg::CSyslogDlg() : CPageDialog(499)
     setWindowTitle(QStringLiteral("Syslog Host Configuration"));
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(QStringLiteral("Syslog"), this);
-    auto* grid = new QGridLayout(group);
+    auto* grid = new FieldGrid(group);
+    group->setLayout(grid);
 
-    m_enable = new QCheckBox(QStringLiteral("SysLogEnable"), group);
-    m_enable->setObjectName(QString::number(IdEnable));
-    m_hostIp = new CIpAddressEdit(group);
-    m_hostIp->setObjectName(QString::number(IdHostIp));
-    m_udpPort = new QLineEdit(group);
-    m_udpPort->setObjectName(QString::number(IdUdpPort));
-    m_facility = new QComboBox(group);
-    m_facility->setObjectName(QString::number(IdFacility));
+    m_enable = control<QCheckBox>(IdEnable, QStringLiteral("SysLogEnable"));
+    m_hostIp = control<CIpAddressEdit>(IdHostIp);
+    m_udpPort = control<QLineEdit>(IdUdpPort);
+    m_facility = control<QComboBox>(IdFacility);
     for (int i = 0; i < 8; ++i)
         m_facility->addItem(QStringLiteral("local%1").arg(i));
-    m_severity = new QComboBox(group);
-    m_severity->setObjectName(QString::number(IdSeverity));
+    m_severity = control<QComboBox>(IdSeverity);
     m_severity->addItems({QStringLiteral("Warning"), QStringLiteral("Info"), QStringLiteral("All")});
 
-    grid->addWidget(m_enable, 0, 0, 1, 2);
-    int row = 1;
-    for (auto [field, text] : {std::pair<QWidget*, const char*>{m_hostIp, "Host IP:"},
-                               {m_udpPort, "UDP Port(1-65535):"},
-                               {m_facility, "Facility:"},
-                               {m_severity, "Severity:"}}) {
-        grid->addWidget(LabelFor(field, QString::fromLatin1(text), group), row, 0);
-        grid->addWidget(field, row++, 1);
-    }
+    grid->addSpanningRow(m_enable);
+    grid->addRow(QStringLiteral("Host IP:"), m_hostIp);
+    grid->addRow(QStringLiteral("UDP Port(1-65535):"), m_udpPort);
+    grid->addRow(QStringLiteral("Facility:"), m_facility);
+    grid->addRow(QStringLiteral("Severity:"), m_severity);
     layout->addWidget(group);
 
     // Part of the page's layout since its first version, but never shown nor used.
@@ -76,25 +62,14 @@ CSyslogDlg::CSyslogDlg() : CPageDialog(499)
     hostList->hide();
     addButton(QStringLiteral("Apply"), IdListApply)->hide();
 
-    m_refresh = addButton(QStringLiteral("&Refresh"), IdRefresh);
-    m_apply = addButton(QStringLiteral("&Apply"), IdApply);
-    layout->addLayout(buttonRow({m_refresh, m_apply, addCloseButton(IdClose)}));
-    m_reads.addControl(m_refresh);
-    m_reads.addControl(m_apply);
+    layout->addLayout(commandButtons(IdRefresh, IdApply, IdClose));
 
     connect(m_enable, &QCheckBox::clicked, this, [this](bool checked) { enableHostFields(checked); });
     connect(m_udpPort, &QLineEdit::textChanged, this, &CSyslogDlg::keepPortDigits);
-    connect(m_refresh, &QPushButton::clicked, this, &CSyslogDlg::read);
-    connect(m_apply, &QPushButton::clicked, this, &CSyslogDlg::apply);
 
     enableHostFields(false);
     m_udpPort->setText(QStringLiteral("514"));
     resize(340, sizeHint().height());
-}
-
-void CSyslogDlg::onOpen()
-{
-    read();
 }
 
 void CSyslogDlg::enableHostFields(bool enabled)
@@ -117,11 +92,8 @@ void CSyslogDlg::keepPortDigits()
 // Apply waits for the read: with the fields still empty it would switch syslog off.
 void CSyslogDlg::read()
 {
-    m_reads.begin();
-    sessions().get(m_cCommonSNMP, {hostAddress, udpPort, facility, severity, state}, [this](const SnmpReply& reply) {
-        showReply(reply);
-        m_reads.end();
-    });
+    readGet(m_cCommonSNMP, {hostAddress, udpPort, facility, severity, state},
+            [this](const SnmpReply& reply) { showReply(reply); });
 }
 
 void CSyslogDlg::showReply(const SnmpReply& reply)
@@ -154,53 +126,46 @@ void CSyslogDlg::showReply(const SnmpReply& reply)
     }
 }
 
+// The host settings and the state are two writes; a refused host check skips only the first.
 void CSyslogDlg::apply()
 {
-    if (m_enable->isChecked())
-        writeHostSettings();
-    QThread::msleep(30);
-    writeState();
-    read();
+    std::vector<SetRequest> requests;
+    if (m_enable->isChecked()) {
+        if (SetRequest host = hostSettings(); !host.empty())
+            requests.push_back(std::move(host));
+    }
+    SetRequest stateRequest;
+    stateRequest.pauseBefore(statePauseMs).integer(state, m_enable->isChecked() ? 1 : 2);
+    requests.push_back(std::move(stateRequest));
+    if (write(m_cCommonSNMPSet, requests).ok())
+        MessageBox::info(QStringLiteral("Set System log Server successfully"));
+    refresh();
 }
 
-void CSyslogDlg::writeHostSettings()
+SetRequest CSyslogDlg::hostSettings()
 {
-    const QString severityText = m_severity->currentText();
-    const QString facilityText = m_facility->currentText();
+    SetRequest request;
     const QString address = m_hostIp->text();
-    if (severityText.isEmpty() || facilityText.isEmpty() || address.isEmpty())
-        return;
-    m_cCommonSNMPSet.Prepare(snmp::PduType::Set);
-
+    if (m_severity->currentText().isEmpty() || m_facility->currentText().isEmpty() || address.isEmpty())
+        return request;
     const QString first = address.section(QLatin1Char('.'), 0, 0);
     const QString last = address.section(QLatin1Char('.'), -1);
     for (const QString& octet : {first, last}) {
         if (octet == QLatin1String("0") || octet == QLatin1String("255")) {
             MessageBox::info(QStringLiteral("Syslog Server IP Error."));
-            return;
+            return request;
         }
     }
-    m_cCommonSNMPSet.AddVarBind(hostAddress, snmp::Syntax::IpAddress, address.toStdString());
-
     const auto port = LeadingInteger(m_udpPort->text());
     if (!port || *port < 1 || *port > 65535) {
         MessageBox::info(QStringLiteral("Invalid UDP port range (1-65535)"));
-        return;
+        return request;
     }
-    m_cCommonSNMPSet.AddVarBind(udpPort, snmp::Syntax::Integer, std::to_string(*port));
     const int severityIndex = std::clamp(m_severity->currentIndex(), 0, 2);
-    m_cCommonSNMPSet.AddVarBind(severity, snmp::Syntax::Integer, severityValues[severityIndex]);
     const int facilityIndex = std::clamp(m_facility->currentIndex(), 0, 7);
-    m_cCommonSNMPSet.AddVarBind(facility, snmp::Syntax::Integer, std::to_string(128 + 8 * facilityIndex));
-    std::unique_ptr<CSnmp> answer;
-    m_cCommonSNMPSet.SendAndWait(answer);
-}
-
-void CSyslogDlg::writeState()
-{
-    m_cCommonSNMPSet.Prepare(snmp::PduType::Set);
-    m_cCommonSNMPSet.AddVarBind(state, snmp::Syntax::Integer, m_enable->isChecked() ? "1" : "2");
-    std::unique_ptr<CSnmp> answer;
-    if (m_cCommonSNMPSet.SendAndWait(answer) == 0)
-        MessageBox::info(QStringLiteral("Set System log Server successfully"));
+    request.ipAddress(hostAddress, address.toStdString())
+        .integer(udpPort, *port)
+        .add(severity, snmp::Syntax::Integer, severityValues[severityIndex])
+        .integer(facility, 128 + 8 * facilityIndex);
+    return request;
 }

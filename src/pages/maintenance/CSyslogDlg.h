@@ -3,14 +3,11 @@
 // server address, UDP port, facility and severity threshold.
 
 #include "CPageDialog.h"
-#include "PendingReads.h"
 
 class CIpAddressEdit;
-class CListView;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 class CSyslogDlg : public CPageDialog {
     Q_OBJECT
@@ -31,26 +28,23 @@ public:
     CSyslogDlg();
 
 protected:
-    void onOpen() override;
+    void read() override;
+    void apply() override;
 
     CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
     CCommonSNMP& m_cCommonSNMPSet = addSession("m_cCommonSNMPSet");
 
 private:
-    void read();
     void showReply(const SnmpReply& reply);
     void enableHostFields(bool enabled);
     void keepPortDigits();
-    void apply();
-    void writeHostSettings();
-    void writeState();
+    // The host settings as one set request; empty when a check refused them (with its message)
+    // or a field is empty.
+    SetRequest hostSettings();
 
     QCheckBox* m_enable;
     CIpAddressEdit* m_hostIp;
     QLineEdit* m_udpPort;
     QComboBox* m_facility;
     QComboBox* m_severity;
-    QPushButton* m_refresh;
-    QPushButton* m_apply;
-    PendingReads m_reads;
 };

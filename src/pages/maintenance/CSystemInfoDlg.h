@@ -3,11 +3,9 @@
 // location, which the operator can change. Names in any language are read and written as UTF-8.
 
 #include "CPageDialog.h"
-#include "PendingReads.h"
 
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 class CSystemInfoDlg : public CPageDialog {
     Q_OBJECT
@@ -27,15 +25,14 @@ public:
     CSystemInfoDlg();
 
 protected:
-    void onOpen() override;
+    void read() override;
+    void apply() override;
 
     CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
     CCommonSNMP& m_cCommonSNMPSet = addSession("m_cCommonSNMPSet");
 
 private:
-    void read();
     void showReply(const SnmpReply& reply);
-    void apply();
 
     QLineEdit* m_name;
     QLineEdit* m_location;
@@ -43,7 +40,4 @@ private:
     QLineEdit* m_runtime;
     QLineEdit* m_objectOid;
     QPlainTextEdit* m_description;
-    QPushButton* m_refresh;
-    QPushButton* m_apply;
-    PendingReads m_reads;
 };

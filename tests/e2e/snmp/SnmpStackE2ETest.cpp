@@ -153,7 +153,7 @@ TEST_F(SnmpStackE2E, CloseCutsAWaitOnASilentAddressShort)
     std::atomic<int> calls{0};
     session->Prepare(PduType::Get);
     session->AddVarBind("1.3.6.1.2.1.1.5.0", Syntax::Null);
-    session->Send(&Sink::cb, &calls, 0, 5000);
+    session->Send(&Sink::cb, &calls, 5000);
     std::this_thread::sleep_for(milliseconds(100));
     const auto start = steady_clock::now();
     session->Close();

@@ -1,3 +1,4 @@
+#include "MenuCommand.h"
 #include "DeviceMenu.h"
 
 #include <QAction>
@@ -23,10 +24,10 @@ TEST_P(DeviceMenuPruneTest, KeepsWhatTheModelHas)
     DeviceMenu menu(&bar);
     menu.Prune(c.model);
 
-    EXPECT_EQ(menu.Action(DeviceMenu::PoeGlobal) != nullptr, c.poeMenu);
-    EXPECT_EQ(menu.Action(DeviceMenu::PoePortConfig) != nullptr, c.poeMenu);
-    EXPECT_EQ(menu.Action(DeviceMenu::LldpMed) != nullptr, c.lldpMed);
-    EXPECT_EQ(menu.Action(DeviceMenu::JumboFrame) != nullptr, c.jumboFrame);
+    EXPECT_EQ(menu.Action(MenuCommand::PoeGlobal) != nullptr, c.poeMenu);
+    EXPECT_EQ(menu.Action(MenuCommand::PoePortConfig) != nullptr, c.poeMenu);
+    EXPECT_EQ(menu.Action(MenuCommand::LldpMed) != nullptr, c.lldpMed);
+    EXPECT_EQ(menu.Action(MenuCommand::JumboFrame) != nullptr, c.jumboFrame);
     QStringList popups;
     for (QAction* entry : menu.DeviceManager()->actions())
         popups << entry->text();
@@ -35,8 +36,8 @@ TEST_P(DeviceMenuPruneTest, KeepsWhatTheModelHas)
         expected << "PoE";
     EXPECT_EQ(popups, expected);
     // the neighbours of what was removed stay
-    EXPECT_NE(menu.Action(32826), nullptr);
-    EXPECT_NE(menu.Action(32857), nullptr);
+    EXPECT_NE(menu.Action(MenuCommand::LldpRemotePorts), nullptr);
+    EXPECT_NE(menu.Action(MenuCommand::PortMirroring), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, DeviceMenuPruneTest,
@@ -54,13 +55,13 @@ TEST(DeviceMenuTest, PageEntriesAreEnabledOnlyWhenTheirPageExists)
 {
     QMenuBar bar;
     DeviceMenu menu(&bar);
-    menu.EnablePages([](int command) { return command == 32774 || command == 32812; });
+    menu.EnablePages([](int command) { return command == MenuCommand::PortConfiguration || command == MenuCommand::UdpService; });
 
-    EXPECT_TRUE(menu.Action(32774)->isEnabled());
-    EXPECT_TRUE(menu.Action(32812)->isEnabled());
-    EXPECT_FALSE(menu.Action(32832)->isEnabled());
-    EXPECT_FALSE(menu.Action(DeviceMenu::Firmware)->isEnabled());
-    for (int tool : {DeviceMenu::SaveConfiguration, DeviceMenu::Telnet, DeviceMenu::Web, DeviceMenu::Reboot, DeviceMenu::About})
+    EXPECT_TRUE(menu.Action(MenuCommand::PortConfiguration)->isEnabled());
+    EXPECT_TRUE(menu.Action(MenuCommand::UdpService)->isEnabled());
+    EXPECT_FALSE(menu.Action(MenuCommand::SyslogHost)->isEnabled());
+    EXPECT_FALSE(menu.Action(MenuCommand::Firmware)->isEnabled());
+    for (int tool : {MenuCommand::SaveConfiguration, MenuCommand::Telnet, MenuCommand::Web, MenuCommand::Reboot, MenuCommand::About})
         EXPECT_TRUE(menu.Action(tool)->isEnabled()) << tool;
 }
 
@@ -85,12 +86,12 @@ TEST(DeviceMenuTest, CarriesEveryCommandOnceAndTriggersItsId)
     EXPECT_EQ(commands, 48);
 
     menu.SetAboutText("SORVEX-A B1");
-    EXPECT_EQ(menu.Action(DeviceMenu::About)->text(), "About SORVEX-A B1");
+    EXPECT_EQ(menu.Action(MenuCommand::About)->text(), "About SORVEX-A B1");
     int triggered = 0;
     QObject::connect(&menu, &DeviceMenu::CommandTriggered, [&](int id) { triggered = id; });
-    menu.Action(32823)->setEnabled(true);
-    menu.Action(32823)->trigger();
-    EXPECT_EQ(triggered, 32823);
+    menu.Action(MenuCommand::Firmware)->setEnabled(true);
+    menu.Action(MenuCommand::Firmware)->trigger();
+    EXPECT_EQ(triggered, MenuCommand::Firmware);
 }
 
 } // namespace

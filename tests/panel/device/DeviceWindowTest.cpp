@@ -248,7 +248,7 @@ TEST_P(SaveConfigurationTest, AsksWritesAndTellsTheOutcome)
     }
     auto window = Open();
     boxes.answerQuestions({c.confirm});
-    window->Menu()->Action(DeviceMenu::SaveConfiguration)->trigger();
+    window->Menu()->Action(MenuCommand::SaveConfiguration)->trigger();
 
     EXPECT_EQ(boxes.texts(), c.texts);
     const auto sets = agent->requestsOfType(snmp::PduType::Set);
@@ -274,11 +274,11 @@ TEST_F(DeviceWindowTest, TelnetAndWebStartTheirProgramsOnTheHostPartOfTheAddress
     auto window = Open();
 
     boxes.answerQuestions({true, false, true, true});
-    window->RunCommand(DeviceMenu::Telnet);
-    window->RunCommand(DeviceMenu::Telnet); // cancelled
-    window->RunCommand(DeviceMenu::Web);    // no handler for http URLs
+    window->RunCommand(MenuCommand::Telnet);
+    window->RunCommand(MenuCommand::Telnet); // cancelled
+    window->RunCommand(MenuCommand::Web);    // no handler for http URLs
     launcher.httpOpener = QStringLiteral("/usr/bin/xdg-open");
-    window->RunCommand(DeviceMenu::Web);
+    window->RunCommand(MenuCommand::Web);
 
     EXPECT_EQ(boxes.texts(), (QStringList{"Do you want to TELNET this device?", "Do you want to TELNET this device?",
                                           "Do you want to access this device with browser?", "Failed to get IE path !",
@@ -328,10 +328,10 @@ TEST_F(DeviceWindowTest, APageOpensWhileTheWindowWaitsMinimisedAndPollingPauses)
         });
         return page;
     });
-    window->Menu()->Action(DeviceMenu::PortConfiguration)->setEnabled(true);
-    window->Menu()->Action(DeviceMenu::PortConfiguration)->trigger();
+    window->Menu()->Action(MenuCommand::PortConfiguration)->setEnabled(true);
+    window->Menu()->Action(MenuCommand::PortConfiguration)->trigger();
 
-    EXPECT_EQ(seen.command, DeviceMenu::PortConfiguration);
+    EXPECT_EQ(seen.command, MenuCommand::PortConfiguration);
     EXPECT_EQ(seen.port, 0);
     EXPECT_TRUE(seen.minimised);
     EXPECT_TRUE(seen.pageOpen);
@@ -355,7 +355,7 @@ TEST_F(DeviceWindowTest, PortClickNotifiesListenersAndOpensThePortPageConsoleCli
 
     std::vector<int> opened;
     window->SetPageFactory([&](int command, int port) -> std::unique_ptr<QDialog> {
-        opened.push_back(command == DeviceMenu::PortConfiguration ? port : -command);
+        opened.push_back(command == MenuCommand::PortConfiguration ? port : -command);
         return nullptr;
     });
     auto clickAt = [&](QPoint at) { QTest::mouseClick(window->View(), Qt::LeftButton, {}, at); };
@@ -383,7 +383,7 @@ TEST_F(DeviceWindowTest, AboutShowsTheDeviceNameInItsTitleAndText)
     WriteProfile("SORVEX-A B1", "SorvexA.xml", false);
     SeedSwitch();
     auto window = Open();
-    EXPECT_EQ(window->Menu()->Action(DeviceMenu::About)->text(), "About SORVEX-A B1");
+    EXPECT_EQ(window->Menu()->Action(MenuCommand::About)->text(), "About SORVEX-A B1");
     QString title, text;
     bool minimised = false;
     QTimer::singleShot(0, [&] {
@@ -394,7 +394,7 @@ TEST_F(DeviceWindowTest, AboutShowsTheDeviceNameInItsTitleAndText)
         minimised = window->isMinimized();
         static_cast<QDialog*>(about)->accept();
     });
-    window->RunCommand(DeviceMenu::About);
+    window->RunCommand(MenuCommand::About);
     EXPECT_EQ(title, "SORVEX-A B1 Module");
     EXPECT_EQ(text, "SORVEX-A B1 Management Module");
     EXPECT_TRUE(minimised);
@@ -411,7 +411,7 @@ TEST_F(DeviceWindowTest, RebootAsksThenSendsTheRebootWhileTheWindowWaitsMinimise
     SeedSwitch();
     auto window = Open();
     boxes.answerQuestions({false, true});
-    window->RunCommand(DeviceMenu::Reboot);
+    window->RunCommand(MenuCommand::Reboot);
     EXPECT_TRUE(agent->requestsOfType(snmp::PduType::Set).empty());
 
     snmp::MemoryAgent::Fault slow;
@@ -419,7 +419,7 @@ TEST_F(DeviceWindowTest, RebootAsksThenSendsTheRebootWhileTheWindowWaitsMinimise
     agent->setObjectFault(oid::Device("1.9.0"), slow);
     bool minimisedMeanwhile = false;
     QTimer::singleShot(100, [&] { minimisedMeanwhile = window->isMinimized() && window->IsPageOpen(); });
-    window->RunCommand(DeviceMenu::Reboot);
+    window->RunCommand(MenuCommand::Reboot);
 
     EXPECT_EQ(boxes.texts(), (QStringList{"Do you want to reboot the device?", "Do you want to reboot the device?"}));
     const auto sets = agent->requestsOfType(snmp::PduType::Set);
