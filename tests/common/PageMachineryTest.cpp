@@ -7,11 +7,14 @@
 #include "AggregatedLinkWalk.h"
 #include "CIpAddressEdit.h"
 #include "CPageDialog.h"
+#include "FieldLabel.h"
 #include "PageSessions.h"
 #include "PortRangePair.h"
 #include "TraceCategory.h"
 #include "TypingLimit.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QThread>
 
@@ -116,6 +119,116 @@ TEST_F(PageMachinery, ClosingStopsAWalkQuicklyAndNothingArrivesAfterwards)
     waitUntil([] { return false; }, 800);
     EXPECT_EQ(rows, 1);
     EXPECT_FALSE(ended);
+}
+
+// A Refresh or a second start while a walk runs: on version 1 two get-next chains used to run at
+// once (rows doubled, the first end lost), on version 3 the first answer was dropped.
+TEST_F(PageMachinery, ASecondRequestOnABusySessionWithdrawsTheFirstWhichEndsOnce)
+{
+    loadThreeRows();
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 150;
+    agent->setDefaultFault(slow);
+    for (const char* version : {"1", "3"}) {
+        SCOPED_TRACE(version);
+        LaunchParams::setCurrent(LaunchParams::parse(std::string("/A1/I192.0.2.1/Rtundra/Wlantern/ETRUE/V") + version +
+                                                     "/P161/X/Y/T/S1/Uops"));
+        QObject receiver;
+        PageSessions sessions(&receiver);
+        CCommonSNMP& session = sessions.add("m_cCommonSNMP");
+        QStringList firstRows, secondRows;
+        std::vector<int> firstEnds, secondEnds;
+        sessions.walk(
+            session, {ifIndex}, [&](const SnmpReply& row) { firstRows << row.qtext(0); },
+            [&](int status) { firstEnds.push_back(status); });
+        ASSERT_TRUE(waitUntil([&] { return firstRows.size() == 1; }));
+        EXPECT_TRUE(sessions.busy(session));
+        sessions.walk(
+            session, {ifIndex}, [&](const SnmpReply& row) { secondRows << row.qtext(0); },
+            [&](int status) { secondEnds.push_back(status); });
+        ASSERT_TRUE(waitUntil([&] { return !secondEnds.empty(); }));
+        waitUntil([] { return false; }, 400); // anything late of the first walk would arrive now
+        EXPECT_EQ(firstEnds, std::vector<int>{-1});
+        EXPECT_EQ(firstRows, QStringList{"1"});
+        EXPECT_EQ(secondEnds, std::vector<int>{-2});
+        EXPECT_EQ(secondRows, (QStringList{"1", "2", "3"}));
+        EXPECT_FALSE(sessions.busy(session));
+
+        // A get withdraws a walk the same way, and gets its own answer.
+        firstEnds.clear();
+        SnmpReply got;
+        sessions.walk(session, {ifIndex}, [](const SnmpReply&) {}, [&](int status) { firstEnds.push_back(status); });
+        sessions.get(session, {ifIndex + ".2"}, [&](const SnmpReply& r) { got = r; });
+        ASSERT_TRUE(waitUntil([&] { return got.ok(); }));
+        waitUntil([] { return false; }, 400);
+        EXPECT_EQ(firstEnds, std::vector<int>{-1});
+        EXPECT_EQ(got.text(0), "2");
+    }
+}
+
+TEST_F(PageMachinery, AggregatedLinkWalkStartedTwiceRunsOnceAndEndsOnce)
+{
+    const std::string members = "ENTERPRISE.10.75.5.2.8.1.3.1.2";
+    load(members + ".1|4x|c0000000\n");
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 100;
+    agent->setDefaultFault(slow);
+    QObject receiver;
+    PageSessions sessions(&receiver);
+    AggregatedLinkWalk links(sessions, sessions.add(nullptr), 28);
+    int ended = 0;
+    QObject::connect(&links, &AggregatedLinkWalk::ended, [&] { ++ended; });
+    links.start();
+    links.start();
+    ASSERT_TRUE(waitUntil([&] { return ended == 1; }));
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(links.complete());
+    EXPECT_EQ(agent->requestsOfType(snmp::PduType::GetNext).size(), 2u); // one row, then the end
+}
+
+// Apply opens only on reads that succeeded; Refresh whenever nothing runs.
+TEST_F(PageMachinery, ReadGateOpensWritesOnlyWhenEveryReadSucceeded)
+{
+    QPushButton refresh, apply;
+    PendingReads reads;
+    reads.addControl(&refresh);
+    reads.addWriteControl(&apply);
+    EXPECT_TRUE(apply.isEnabled());
+    reads.begin();
+    reads.begin();
+    EXPECT_FALSE(refresh.isEnabled());
+    EXPECT_FALSE(apply.isEnabled());
+    reads.end(true);
+    reads.end(false);
+    EXPECT_TRUE(refresh.isEnabled());
+    EXPECT_FALSE(apply.isEnabled());
+    reads.begin(); // a partial read again: the earlier failure still counts
+    reads.end(true);
+    EXPECT_FALSE(apply.isEnabled());
+    reads.restart();
+    reads.begin();
+    reads.end(true);
+    EXPECT_TRUE(apply.isEnabled());
+}
+
+// A label that shows a value is read out with its value; its caption is its label.
+TEST_F(PageMachinery, ValueLabelsExposeTheirValueAndCaptionsStillNameInputs)
+{
+    QWidget page;
+    auto* value = new QLabel(QStringLiteral("42"), &page);
+    QLabel* caption = LabelFor(value, QStringLiteral("Entries:"), &page);
+    auto* edit = new QLineEdit(&page);
+    LabelFor(edit, QStringLiteral("&Name:"), &page);
+    page.show();
+    QAccessibleInterface* valueAccess = QAccessible::queryAccessibleInterface(value);
+    ASSERT_NE(valueAccess, nullptr);
+    EXPECT_EQ(valueAccess->text(QAccessible::Name), "42");
+    bool labelled = false;
+    for (const auto& [other, relation] : valueAccess->relations(QAccessible::Label))
+        labelled = labelled || other->object() == caption;
+    EXPECT_TRUE(labelled);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), "Name:");
 }
 
 TEST_F(PageMachinery, GetHandsTheAnswerOrTheFailureToThePage)

@@ -1,7 +1,7 @@
 // The device menu opens the built pages by command id.
 
-#include "MenuCommand.h"
 #include "GuiFixture.h"
+#include "MenuCommand.h"
 
 #include "PageCatalog.h"
 #include "TraceCapture.h"

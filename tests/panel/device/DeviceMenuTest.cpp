@@ -1,5 +1,6 @@
-#include "MenuCommand.h"
 #include "DeviceMenu.h"
+#include "MenuCommand.h"
+#include "PageCatalog.h"
 
 #include <QAction>
 #include <QMenu>
@@ -95,3 +96,14 @@ TEST(DeviceMenuTest, CarriesEveryCommandOnceAndTriggersItsId)
 }
 
 } // namespace
+
+// A page that no menu entry could open would never be seen.
+TEST(DeviceMenuCatalog, EveryCatalogPageHasAMenuEntry)
+{
+    QMenuBar bar;
+    DeviceMenu menu(&bar);
+    for (int command : PageCatalog::commands()) {
+        EXPECT_NE(menu.Action(command), nullptr) << command;
+        EXPECT_FALSE(DeviceMenu::IsTool(command)) << command;
+    }
+}

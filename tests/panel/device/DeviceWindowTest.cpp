@@ -89,6 +89,43 @@ TEST_F(DeviceWindowTest, ASilentSwitchDarkensEveryLampAndTheNextAnsweredCycleRes
     EXPECT_EQ(ObjectStates(*window)[28], 1);
 }
 
+TEST_F(DeviceWindowTest, FanStatusFollowsTheSwitchAndAFailedQueryKeepsTheLastOne)
+{
+    WriteProfile("SORVEX-A B1", "SorvexA.xml", true);
+    SeedSwitch();
+    const std::string fan = oid::Device("1.15.1.0");
+    auto window = Open();
+    // 1 is normal; any other value is a failure.
+    const std::pair<int, int> readings[] = {{1, 1}, {2, 2}, {1, 1}, {0, 2}, {1, 1}, {7, 2}};
+    for (auto [value, expected] : readings) {
+        agent->setInteger(fan, value);
+        EXPECT_TRUE(WaitFor([&] { return window->Board().fanStatus == expected; })) << value;
+    }
+    snmp::MemoryAgent::Fault refused;
+    refused.errorStatus = snmp::ErrorStatus::GenErr;
+    agent->setObjectFault(fan, refused);
+    agent->setInteger(fan, 1);
+    const int asked = int(agent->requests().size());
+    ASSERT_TRUE(WaitFor([&] { return int(agent->requests().size()) > asked + 20; })); // several cycles
+    EXPECT_EQ(window->Board().fanStatus, 2);
+}
+
+// Any answer, an error-status included, shows the switch is there: its lamps stay as read.
+TEST_F(DeviceWindowTest, AnErrorAnswerToTheProbeStillCountsAsReachable)
+{
+    WriteProfile("SORVEX-A B1", "SorvexA.xml", false);
+    SeedSwitch();
+    auto window = Open();
+    ASSERT_TRUE(WaitForAppliedWalk(*window));
+    snmp::MemoryAgent::Fault refused;
+    refused.errorStatus = snmp::ErrorStatus::NoSuchName;
+    agent->setObjectFault(oid::Device("25.1.0"), refused);
+    const int asked = int(agent->requests().size());
+    ASSERT_TRUE(WaitFor([&] { return int(agent->requests().size()) > asked + 40; }));
+    EXPECT_EQ(window->Board().reachable, 1);
+    EXPECT_EQ(window->Board().PortState(1), PortStatusBoard::FullSpeed);
+}
+
 // Records the LED-mode reports the window receives.
 class LedModeRecorder : public CDeviceDlg {
 public:
