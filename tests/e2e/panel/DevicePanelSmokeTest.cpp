@@ -7,6 +7,7 @@
 #include "CPort.h"
 #include "DeviceProfile.h"
 #include "LaunchParams.h"
+#include "PanelLampPainter.h"
 #include "PanelResources.h"
 #include "PanelView.h"
 #include "ScriptedMessageBox.h"
@@ -112,14 +113,24 @@ TEST_P(DevicePanelSmokeTest, DrawsThePortsTheSwitchReports)
         const QRect r = port->GetRect();
         EXPECT_EQ(grab.copy(r), picture.scaled(r.size())) << "object " << n << " state " << port->GetState();
     }
-    // A port up at full speed shows its green lamp in phase 0 and the dark one in phase 1.
-    for (int p = 1; p <= 24; ++p) {
-        if (window.Board().PortState(p) != 1)
-            continue;
-        const int id = phase == 0 ? (p % 2 ? 162 : 161) : (p % 2 ? 160 : 159);
-        const QImage lamp = QImage(PanelResources::BitmapPath(id)).convertToFormat(QImage::Format_RGB32);
-        const QPoint at = window.PortObject(p - 1)->GetChild(0)->GetRect().topLeft();
-        EXPECT_EQ(grab.copy(QRect(at, lamp.size())), lamp) << "port " << p << " phase " << phase;
+    // Every port lamp shows the picture the device window's lamp rules give its state in this
+    // blink phase.
+    const PanelLampPainter painter(window.Board(), GetParam().name);
+    const auto lamps = painter.PortLamps([&](int object) -> std::optional<QPoint> {
+        const CPort* port = window.PortObject(object);
+        const VirtualDev* lamp = port ? port->GetChild(0) : nullptr;
+        return lamp ? std::optional<QPoint>(lamp->GetRect().topLeft()) : std::nullopt;
+    });
+    EXPECT_FALSE(lamps.empty());
+    // Lamps are painted in order: the last one at a point is what shows there.
+    std::map<std::pair<int, int>, int> shown;
+    for (const PanelLampPainter::Lamp& lamp : lamps)
+        shown[{lamp.at.x(), lamp.at.y()}] = lamp.bitmapId;
+    for (const auto& [at, bitmapId] : shown) {
+        const QImage picture = QImage(PanelResources::BitmapPath(bitmapId)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(picture.isNull()) << bitmapId;
+        EXPECT_EQ(grab.copy(QRect(QPoint(at.first, at.second), picture.size())), picture)
+            << "lamp " << bitmapId << " at " << at.first << "," << at.second << " phase " << phase;
     }
     EXPECT_TRUE(boxes.texts().isEmpty());
 }
