@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QThread>
+#include <QTimer>
 
 #include <mutex>
 
@@ -229,6 +230,70 @@ TEST_F(PageMachinery, ValueLabelsExposeTheirValueAndCaptionsStillNameInputs)
         labelled = labelled || other->object() == caption;
     EXPECT_TRUE(labelled);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), "Name:");
+}
+
+// A page that writes a list of set requests through the shared write helper.
+class WritingPage : public CPageDialog {
+public:
+    WritingPage() : CPageDialog(499) {}
+    WriteResult writeNow(const std::vector<SetRequest>& requests) { return write(m_cCommonSNMPSet, requests); }
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++paints;
+        CPageDialog::paintEvent(event);
+    }
+    CCommonSNMP& m_cCommonSNMPSet = addSession("m_cCommonSNMPSet");
+};
+
+TEST_F(PageMachinery, AWriteToASlowSwitchKeepsThePagePaintingAndStopsAtTheFirstFailure)
+{
+    load("1.3.6.1.2.1.1.5.0|4|a\n1.3.6.1.2.1.1.6.0|4|b\n1.3.6.1.2.1.1.4.0|4|c\n");
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 400;
+    agent->setDefaultFault(slow);
+    snmp::MemoryAgent::Fault refused;
+    refused.errorStatus = snmp::ErrorStatus::NotWritable;
+    refused.delayMs = 400;
+    agent->setObjectFault("1.3.6.1.2.1.1.6.0", refused);
+    WritingPage page;
+    page.show();
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, &page, [&] { page.repaint(); });
+    repaint.start(20);
+    std::vector<SetRequest> requests(3);
+    requests[0].octets("1.3.6.1.2.1.1.5.0", "x");
+    requests[1].pauseBefore(30).octets("1.3.6.1.2.1.1.6.0", "y");
+    requests[2].octets("1.3.6.1.2.1.1.4.0", "z");
+    const int before = page.paints;
+    const WriteResult result = page.writeNow(requests);
+    EXPECT_EQ(result.status, snmp::ErrorStatus::NotWritable);
+    EXPECT_EQ(result.completed, 1);
+    EXPECT_GT(page.paints - before, 10) << "the page painted while the switch was slow";
+    const auto sets = agent->requestsOfType(snmp::PduType::Set);
+    ASSERT_EQ(sets.size(), 2u); // nothing after the refused request
+    EXPECT_EQ(sets[1].binds[0].oid, "1.3.6.1.2.1.1.6.0");
+}
+
+TEST_F(PageMachinery, ClosingThePageCutsAWriteShort)
+{
+    load("1.3.6.1.2.1.1.5.0|4|a\n");
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 3000;
+    agent->setDefaultFault(slow);
+    WritingPage page;
+    page.show();
+    QTimer::singleShot(100, &page, [&] { page.reject(); });
+    SetRequest request;
+    request.octets("1.3.6.1.2.1.1.5.0", "x");
+    QElapsedTimer timer;
+    timer.start();
+    const WriteResult result = page.writeNow({request, request});
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(result.status, -1);
+    EXPECT_EQ(agent->requestsOfType(snmp::PduType::Set).size(), 1u);
 }
 
 TEST_F(PageMachinery, GetHandsTheAnswerOrTheFailureToThePage)
