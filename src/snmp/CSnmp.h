@@ -44,9 +44,6 @@ public:
     int addValue(const std::string& oid, Syntax syntax, const void* bytes, unsigned length);
     int getValuesCount() const { return static_cast<int>(m_binds.size()); }
     bool isSendable() const { return !m_binds.empty() && !m_spoiled; }
-    // The id of the last asynchronous request started with this object (see CSnmpTable).
-    int getRequestID() const { return m_requestId; }
-    void setRequestID(int id) { m_requestId = id; }
     // The error-status and index of the last answer: 0 on success, -1 when there was none.
     int getErrorInfo(long& errorStatus, unsigned long& errorIndex) const;
     void setErrorInfo(long errorStatus, unsigned long errorIndex);
@@ -78,7 +75,6 @@ private:
     PduType m_type;
     std::vector<VarBind> m_binds;
     bool m_spoiled = false;
-    int m_requestId = 0;
     long m_errorStatus = -1;
     unsigned long m_errorIndex = 0;
     std::shared_ptr<RequestState> m_state = std::make_shared<RequestState>();

@@ -70,7 +70,6 @@ int CSnmpTable::getNext(const std::string& address, Completion done, int timeout
         return -1;
     if (requestId == 0)
         requestId = CSnmp::nextRequestId();
-    m_request->setRequestID(requestId);
     AsyncDispatcher::instance().post([job, requestId, timeoutMs, done = std::move(done)] {
         SnmpPdu response;
         int result = static_cast<int>(ExchangeStatus::SendFailed);

@@ -18,8 +18,7 @@ public:
     explicit CSnmpTable(CSnmp* request) : m_request(request) {}
 
     // Starts the request on a thread of the adapter and returns at once; `done` is called
-    // exactly once, never inside this call. `requestId` 0 takes the adapter's next id; either
-    // way the id is known (getRequestID) before the answer can arrive.
+    // exactly once, never inside this call, with `requestId` (0 takes the adapter's next id).
     // -1 when nothing can be sent (no bindings or a spoiled request); `done` is not called then.
     int getNext(const std::string& address, Completion done, int timeoutMs, int requestId = 0);
     // The same, blocking the caller; 0 with a new answer.
