@@ -29,14 +29,78 @@ inline std::string portColumn(int column)
 // Default 802.1p priority of each port.
 inline const std::string portDefaultPriority = device("12.3.1.1.2");
 
+// Spanning tree: global state ("1" enabled) and the port table, indexed by port.
+inline const std::string stpState = device("6.1.1.0");
+inline std::string stpPortColumn(int column)
+{
+    return device("6.2.1." + std::to_string(column));
+}
+
+// 802.1Q VLANs: asymmetric VLAN state (1 enabled, 2 disabled); the static VLAN table, indexed by
+// VLAN ID (name, egress and untagged PortLists, RowStatus); the PVID of each port (Unsigned32).
+inline const std::string asymmetricVlan = device("7.5.0");
+enum VlanColumn { VlanName = 1, VlanEgress = 2, VlanUntagged = 4, VlanRowStatus = 5 };
+inline std::string vlanColumn(int column)
+{
+    return device("7.6.1." + std::to_string(column));
+}
+inline const std::string portPvid = device("7.7.1.1");
+
+// Forwarding database: the ports that learn addresses (a PortList); the destination port of each
+// static entry.
+inline const std::string learningPorts = device("9.2.0");
+inline const std::string staticFdbPort = device("9.3.1.3");
+
+// 802.1X: global state ("1" enabled) and the port value, indexed by port.
+inline const std::string dot1xState = device("11.2.1.0");
+inline const std::string dot1xPort = device("11.2.9.1.2");
+
+// Bandwidth control, indexed by port: the two rate limits.
+enum BandwidthColumn { BandwidthIngress = 2, BandwidthEgress = 3 };
+inline std::string bandwidthColumn(int column)
+{
+    return device("13.1.2.1." + std::to_string(column));
+}
+
+// Security features: port security state per port (1 enabled), ARP spoofing prevention ports
+// per entry, DHCP server screening ports (PortLists).
+inline const std::string portSecurity = device("14.2.1.1.2");
+inline const std::string arpSpoofingPorts = device("14.3.1.1.3");
+inline const std::string dhcpScreeningPorts = device("14.7.1.0");
+// The ports of each access-control rule (a PortList).
+inline const std::string aclPorts = device("15.2.1.1.10");
+// Loopback detection state per port (1 enabled).
+inline const std::string loopbackDetection = device("17.5.1.2");
+// Port mirroring: state (1 enabled), target port, the two source PortLists.
+inline const std::string mirrorState = device("18.1.0");
+inline const std::string mirrorTarget = device("18.2.0");
+inline const std::string mirrorSourcesIngress = device("18.3.0");
+inline const std::string mirrorSourcesEgress = device("18.4.0");
+
+// Voice VLAN: state ("1" enabled), VLAN ID, the mode of each port (1 auto).
+inline const std::string voiceVlanState = device("21.1.2.0");
+inline const std::string voiceVlanId = device("21.1.3.0");
+inline const std::string voicePortMode = device("21.1.6.1.2");
+
+// Auto surveillance VLAN: state ("1" enabled), VLAN ID; per port its state (1 auto) and mode
+// (2 auto dynamic).
+inline const std::string surveillanceState = device("26.1.1.0");
+inline const std::string surveillanceVlanId = device("26.1.2.0");
+inline const std::string surveillancePortState = device("34.1.5.1.2");
+inline const std::string surveillancePortMode = device("34.1.5.1.3");
+
 // TFTP transfers: operation and status of the firmware and the configuration transfer.
 inline const std::string firmwareOperation = device("3.3.0");
 inline const std::string firmwareStatus = device("3.4.0");
 inline const std::string configOperation = device("3.7.0");
 inline const std::string configStatus = device("3.8.0");
 
+// Link aggregation on the switch (1 enabled, 2 disabled).
+inline const std::string linkAggregationState = device("8.1.2.0");
 // Aggregated links: the member ports of each link (a PortList), indexed by link.
 inline const std::string linkMembers = device("8.1.3.1.2");
+// The mode of each link: 1 LACP, 2 static, 3 disabled.
+inline const std::string linkMode = device("8.1.3.1.3");
 
 // Remote syslog server.
 enum SyslogObject { SyslogHost = 1, SyslogUdpPort = 2, SyslogSeverity = 4, SyslogFacility = 5, SyslogState = 6 };
