@@ -60,7 +60,8 @@ std::string SimOptions::usage()
            "  --drop-every K            do not answer every K-th request\n"
            "  --error OID=STATUS        answer requests for OID with that error-status (repeatable)\n"
            "  --fdb-entries N           rows of the forwarding table (default 36)\n"
-           "  --help                    this text\n";
+           "  --help                    this text\n"
+           "  --version                 the program's version\n";
 }
 
 bool SimOptions::parse(const std::vector<std::string>& args, SimOptions& out, std::string& error)

@@ -2,11 +2,13 @@
 
 #include "AgentHandler.h"
 #include "AgentHost.h"
+#include "DataLocation.h"
 #include "DeviceBehaviour.h"
 #include "SimOids.h"
 #include "FaultInjector.h"
 #include "FdbGenerator.h"
 #include "ObjectRules.h"
+#include "ProgramInfo.h"
 #include "SeedLoader.h"
 #include "SetEvaluator.h"
 #include "SimOptions.h"
@@ -20,15 +22,12 @@ using namespace sim;
 
 namespace {
 
+// The seed data lies beside the program (the build folder) or in the installed data folder.
 std::string findDataDir(const std::string& option)
 {
     if (!option.empty())
         return option;
-    std::error_code ec;
-    const fs::path besideProgram = fs::read_symlink("/proc/self/exe", ec).parent_path() / "sim-data";
-    if (!ec && fs::is_directory(besideProgram))
-        return besideProgram.string();
-    return SORVEX_SIM_SOURCE_DATA_DIR;
+    return DataLocation::folderHolding("sim-data") + "sim-data";
 }
 
 // The PoE ports are those the model's data gives a PoE status row ("1.PORT").
@@ -53,6 +52,8 @@ int fail(const std::string& message)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = ProgramInfo::answer(argc, argv, "sorvex-sim", SimOptions::usage()))
+        return *answered;
     SimOptions options;
     std::string error;
     if (!SimOptions::parse(std::vector<std::string>(argv + 1, argv + argc), options, error))

@@ -2,14 +2,21 @@
 // SNMP credentials as the launch text.
 
 #include "CModuleApp.h"
+#include "ModuleHelp.h"
+#include "ProgramInfo.h"
 #include "SignalQuit.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // Before the application object: it needs a display.
+    if (const auto answered = ProgramInfo::answer(argc, argv, "sorvex-module", moduleHelpText()))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sorvex-module"));
+    // The window class (X11) and application id (Wayland) that tie windows to sorvex-module.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("sorvex-module"));
     QApplication::setQuitOnLastWindowClosed(false);
     SignalQuit signalQuit;
     return CModuleApp::run(QApplication::arguments().mid(1));

@@ -1,10 +1,9 @@
 #include "DeviceProfile.h"
 
+#include "DataLocation.h"
 #include "IniFile.h"
 
 #include <cstdlib>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -21,12 +20,7 @@ DeviceProfile g_profile;
 
 std::string DeviceProfile::executableDirectory()
 {
-    std::vector<char> buffer(4096);
-    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (n <= 0)
-        return "./";
-    std::string path(buffer.data(), static_cast<size_t>(n));
-    return path.substr(0, path.rfind('/') + 1);
+    return DataLocation::executableDirectory();
 }
 
 std::string DeviceProfile::profileDirectory()
@@ -35,7 +29,8 @@ std::string DeviceProfile::profileDirectory()
         std::string d = dir;
         return d.back() == '/' ? d : d + '/';
     }
-    return executableDirectory();
+    // The installed default when there is none beside the executable.
+    return DataLocation::folderHolding("User.ini");
 }
 
 std::string DeviceProfile::profilePath()

@@ -1,6 +1,7 @@
 #pragma once
-// The device profile: section DeviceInfo of User.ini beside the executable (or in the folder
-// named by SORVEX_PROFILE_DIR). Read by start-up (DeviceName) and by the device window (all).
+// The device profile: section DeviceInfo of User.ini in the folder named by SORVEX_PROFILE_DIR,
+// else beside the executable, else in the installed data folder. Read by start-up (DeviceName)
+// and by the device window (all).
 
 #include <string>
 

@@ -18,7 +18,6 @@
 #include "PortClickNotifier.h"
 #include "TraceCategory.h"
 
-#include <QDir>
 #include <QPainter>
 
 namespace {
@@ -59,8 +58,7 @@ bool CDeviceDlg::SetUp()
     m_board = PortStatusBoard({profile.DevicePortNum, profile.ComboPortNum, profile.ComboPortIndex, profile.IsAllGiga,
                                ModelRules::PoePortCount(profile.DeviceName)});
 
-    const QDir beside(QString::fromStdString(DeviceProfile::executableDirectory()));
-    LoadPanel(beside.filePath(QString::fromStdString(profile.XMLName)));
+    LoadPanel(PanelResources::PanelDescriptionPath(QString::fromStdString(profile.XMLName)));
     Root().SetClickSink(this);
     for (int n = 0; CPort* port = dynamic_cast<CPort*>(Root().FindChildByClass(QStringLiteral("CPort"), n)); ++n)
         m_ports.push_back(port);

@@ -1,6 +1,7 @@
 #include "CDeviceDlgBase.h"
 
 #include "PanelView.h"
+#include "TraceCategory.h"
 
 #include <QMenuBar>
 #include <QPainter>
@@ -32,6 +33,10 @@ bool CDeviceDlgBase::LoadPanel(const QString& path)
 {
     const bool read = LoadPanelDescription(path, m_root, m_modules);
     const bool hasPicture = m_background.LoadFromFile(m_root.GetBitmapFile());
+    // Which files were used: an installed module and one in the build folder differ here.
+    TraceLine(QStringLiteral("Front panel %1 %2, picture %3 %4")
+                  .arg(path, read ? QStringLiteral("read") : QStringLiteral("not read"), m_root.GetBitmapFile(),
+                       hasPicture ? QStringLiteral("loaded") : QStringLiteral("missing")));
     QSize size = m_root.GetRect().size();
     if (size.width() <= 0 || size.height() <= 0)
         size = hasPicture ? QSize(m_background.Width(), m_background.Height()) : kDefaultPanelSize;

@@ -1,5 +1,8 @@
 #include "PanelResources.h"
 
+#include "DataLocation.h"
+
+#include <QDir>
 #include <QImage>
 #include <QPixmap>
 
@@ -53,6 +56,12 @@ QIcon ApplicationIcon()
         icon.addFile(QStringLiteral(":/res/icon/%1-%2.png").arg(kApplicationIconId).arg(size),
                      QSize(size, size));
     return icon;
+}
+
+QString PanelDescriptionPath(const QString& xmlName)
+{
+    const std::string folder = DataLocation::folderHolding(xmlName.toStdString());
+    return QDir(QString::fromStdString(folder)).filePath(xmlName);
 }
 
 } // namespace PanelResources

@@ -5,7 +5,8 @@
 #include <QString>
 
 // The module's own resources, addressed by resource id: LED bitmaps 158…231, the hand
-// cursor 398 and the application icon 447 (compiled in from res/panel.qrc).
+// cursor 398 and the application icon 447 (compiled in from res/panel.qrc); and the front-panel
+// descriptions with their pictures, which are files.
 namespace PanelResources {
 
 constexpr int kHandCursorId = 398;
@@ -15,5 +16,8 @@ constexpr int kApplicationIconId = 447;
 QString BitmapPath(int resourceId);
 QCursor HandCursor();
 QIcon ApplicationIcon();
+// The front-panel description xmlName (User.ini's XMLName): beside the executable, else in the
+// installed data folder. Its pictures are named relative to it.
+QString PanelDescriptionPath(const QString& xmlName);
 
 } // namespace PanelResources

@@ -11,6 +11,8 @@
 #include "Enterprise.h"
 #include "LaunchParams.h"
 #include "Oid.h"
+#include "ProbeHelp.h"
+#include "ProgramInfo.h"
 #include "RequestRunner.h"
 #include "SnmpFront.h"
 #include "Trace.h"
@@ -91,6 +93,8 @@ bool decodeHex(const std::string& text, std::string& out)
 
 int main(int argc, char** argv)
 {
+    if (const auto answered = ProgramInfo::answer(argc, argv, "sorvex-snmp", probeHelpText()))
+        return *answered;
     std::vector<std::string> args(argv + 1, argv + argc);
     int timeoutMs = 0;
     if (args.size() >= 2 && args[0] == "--timeout") {

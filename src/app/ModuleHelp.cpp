@@ -1,0 +1,31 @@
+#include "ModuleHelp.h"
+
+std::string moduleHelpText()
+{
+    return "usage: sorvex-module LAUNCHLINE\n"
+           "       sorvex-module --help | --version\n"
+           "\n"
+           "Shows the live front panel of one SORVEX-A switch and opens its configuration and\n"
+           "monitoring pages, over SNMP version 1 or 3.\n"
+           "\n"
+           "The launch line is positional: a slash and a key letter before each value (the letters\n"
+           "are not looked at). Version 1:\n"
+           "\n"
+           "  sorvex-module /A1/I10.0.0.5/Rtundra/Wlantern/ETRUE/V1/P161\n"
+           "\n"
+           "gives the address 10.0.0.5, read community \"tundra\", write community \"lantern\",\n"
+           "writing enabled (\"TRUE\" or \"true\"), SNMP version 1; parsing stops there for version 1.\n"
+           "Version 3 adds, after two ignored positions and one more, the security level (\"1\" none,\n"
+           "\"2\" authentication, \"3\" authentication and privacy), the user, the authentication and\n"
+           "privacy passwords and the protocols (\"2\" HMAC-MD5 or \"3\" HMAC-SHA; \"2\" CBC-DES):\n"
+           "\n"
+           "  sorvex-module /A1/I10.0.0.5/R/W/ETRUE/V3/P161/X/Y/T1/S3/Uadmin/Aauthpass1/Bprivpass1/H3/J2\n"
+           "\n"
+           "The address may carry a port (127.0.0.1:16161). Values cannot contain \"/\" and lose\n"
+           "their blanks. A second start for the same device and address brings the running window\n"
+           "to the front.\n"
+           "\n"
+           "The model comes from User.ini: in the folder named by SORVEX_PROFILE_DIR, else beside\n"
+           "the program, else the installed default. QT_LOGGING_RULES=\"sorvex.trace=true\" prints\n"
+           "diagnostic lines. See sorvex-module(1).\n";
+}

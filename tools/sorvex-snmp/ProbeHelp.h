@@ -1,0 +1,6 @@
+#pragma once
+// The text of `sorvex-snmp --help`.
+
+#include <string>
+
+std::string probeHelpText();
