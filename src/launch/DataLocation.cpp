@@ -1,5 +1,6 @@
 #include "DataLocation.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -20,7 +21,9 @@ std::string installedDirectory()
 {
     // The path from the install's bin folder to its data folder, set by the build
     // (GNUInstallDirs), e.g. "../share/sorvex".
-    return executableDirectory() + SORVEX_DATA_FROM_BIN + "/";
+    // The executable's folder has its links resolved, so ".." can be taken away by the letters.
+    const std::filesystem::path folder = std::filesystem::path(executableDirectory()) / SORVEX_DATA_FROM_BIN;
+    return (folder.lexically_normal() / "").string();
 }
 
 std::string folderHolding(const std::string& relativePath)
