@@ -41,6 +41,8 @@ TEST(DataLocation, ProfileFolderFromTheEnvironmentFirst)
     EXPECT_EQ(DeviceProfile::profileDirectory(), "/tmp/some-profile/");
     EXPECT_EQ(DeviceProfile::profilePath(), "/tmp/some-profile/User.ini");
     ::unsetenv("SORVEX_PROFILE_DIR");
-    // The build puts a User.ini beside the programs.
-    EXPECT_EQ(DeviceProfile::profileDirectory(), DataLocation::executableDirectory());
+    // Builds with the module put a User.ini beside the programs; others have none there.
+    const bool beside = fs::exists(DataLocation::executableDirectory() + "User.ini");
+    EXPECT_EQ(DeviceProfile::profileDirectory(),
+              beside ? DataLocation::executableDirectory() : DataLocation::installedDirectory());
 }
