@@ -196,6 +196,9 @@ TEST(ModuleShutdown, SigtermWhileAStartUpMessageIsShownEndsTheModule)
 
 int main(int argc, char** argv)
 {
+    // Listing the tests happens without the test's environment: no display is needed either way.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1 && arguments[1] == QLatin1String("--child"))
