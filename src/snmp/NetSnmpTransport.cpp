@@ -1,6 +1,7 @@
 #include "NetSnmpTransport.h"
 
 #include "Oid.h"
+#include "PeerAddress.h"
 #include "Trace.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -222,7 +223,9 @@ void NetSnmpTransport::forgetSessions()
     m_engineIds.clear();
 }
 
-std::unique_ptr<NetSnmpTransport::Session> NetSnmpTransport::acquire(const SnmpTarget& t, const std::string& key)
+std::unique_ptr<NetSnmpTransport::Session> NetSnmpTransport::acquire(const SnmpTarget& t, const std::string& key,
+                                                                     Clock::time_point deadline,
+                                                                     const CancelToken& cancel)
 {
     {
         std::lock_guard lock(m_poolMutex);
@@ -233,10 +236,24 @@ std::unique_ptr<NetSnmpTransport::Session> NetSnmpTransport::acquire(const SnmpT
             return s;
         }
     }
+    std::string problem;
+    const auto address = PeerAddress::parse(t.address, problem);
+    if (!address) {
+        trace("net-snmp: cannot open a session for " + t.address + ": " + problem);
+        return nullptr;
+    }
+    const auto numeric = address->resolve(deadline, cancel);
+    if (!numeric) {
+        trace("net-snmp: cannot open a session for " + t.address + ": the name does not resolve");
+        return nullptr;
+    }
+    // Made before the library lock is taken: a session that fails to open is destroyed after the
+    // lock is released, and its destructor takes that lock itself.
+    auto s = std::make_unique<Session>();
     netsnmp_session in;
     std::lock_guard lock(g_lib);
     snmp_sess_init(&in);
-    std::string peer = t.address;
+    std::string peer = address->transportSpec(*numeric);
     in.peername = peer.data();
     in.retries = 0;
     in.timeout = 1000000;
@@ -278,7 +295,6 @@ std::unique_ptr<NetSnmpTransport::Session> NetSnmpTransport::acquire(const SnmpT
             }
         }
     }
-    auto s = std::make_unique<Session>();
     in.callback = &Session::onAnswer;
     in.callback_magic = s.get();
     s->handle = snmp_sess_open(&in);
@@ -391,9 +407,9 @@ ExchangeStatus NetSnmpTransport::exchange(const SnmpTarget& target, const SnmpPd
         timeoutMs = 1;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     const std::string key = credentialKey(target);
-    std::unique_ptr<Session> s = acquire(target, key);
+    std::unique_ptr<Session> s = acquire(target, key, deadline, cancel);
     if (!s)
-        return ExchangeStatus::SendFailed;
+        return cancel && cancel->cancelled() ? ExchangeStatus::Cancelled : ExchangeStatus::SendFailed;
 
     if (target.version == 3) {
         netsnmp_session* ss = nullptr;

@@ -6,6 +6,7 @@
 
 #include "SnmpTransport.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -33,7 +34,10 @@ public:
 
 private:
     void forgetSessions();
-    std::unique_ptr<Session> acquire(const SnmpTarget& target, const std::string& key);
+    // A pooled or newly opened session; nothing when the address is unusable, does not resolve
+    // before `deadline`, or net-snmp cannot open it.
+    std::unique_ptr<Session> acquire(const SnmpTarget& target, const std::string& key,
+                                     std::chrono::steady_clock::time_point deadline, const CancelToken& cancel);
     void release(std::unique_ptr<Session> session, const std::string& key);
     bool discoverEngine(Session& s, int timeoutMs, const CancelToken& cancel, std::string& engineId);
 

@@ -14,6 +14,7 @@
 #include "ProbeHelp.h"
 #include "ProgramInfo.h"
 #include "RequestRunner.h"
+#include "PeerAddress.h"
 #include "SnmpFront.h"
 #include "Trace.h"
 #include "ValuePrinter.h"
@@ -32,6 +33,8 @@ using namespace snmp;
 namespace {
 
 constexpr int kOk = 0, kNoAnswer = 1, kRefused = 2, kUsage = 3;
+// How long the report of a failure may spend resolving the address again to name the reason.
+constexpr int kAddressCheckMs = 2000;
 
 int usage(const std::string& why)
 {
@@ -59,7 +62,11 @@ void printAnswer(const CSnmp& answer)
 int failure(CCommonSNMP& session, int status)
 {
     if (status == -1) {
-        std::cerr << "sorvex-snmp: no answer in time\n";
+        const std::string address = LaunchParams::current().IPAddress;
+        if (const std::string problem = addressProblem(address, kAddressCheckMs); !problem.empty())
+            std::cerr << "sorvex-snmp: cannot use the address " << address << ": " << problem << "\n";
+        else
+            std::cerr << "sorvex-snmp: no answer in time\n";
         return kNoAnswer;
     }
     long errorStatus = status;
