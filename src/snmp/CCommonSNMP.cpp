@@ -497,6 +497,18 @@ int CCommonSNMP::GetErrorInfo(long& errorStatus, unsigned long& errorIndex)
     return c.request ? c.request->getErrorInfo(errorStatus, errorIndex) : -1;
 }
 
+ExchangeStatus CCommonSNMP::LastExchange(std::string& reportOid)
+{
+    Core& c = *m_core;
+    std::lock_guard l(c.lock);
+    if (!c.request)
+        return ExchangeStatus::SendFailed;
+    const auto& state = c.request->state();
+    std::lock_guard s(state->mutex);
+    reportOid = state->lastReportOid;
+    return state->lastExchange < 0 ? ExchangeStatus::SendFailed : static_cast<ExchangeStatus>(state->lastExchange);
+}
+
 void CCommonSNMP::Close()
 {
     Core& c = *m_core;

@@ -10,6 +10,7 @@
 
 #include "CSnmp.h"
 #include "CSnmpTable.h"
+#include "SnmpTransport.h"
 
 #include <memory>
 #include <string>
@@ -52,6 +53,9 @@ public:
     // Waits for the done event up to the default timeout + 1000 ms; false on time-out.
     bool WaitDone();
     int GetErrorInfo(long& errorStatus, unsigned long& errorIndex);
+    // What became of the last request that got no answer (-1): not sent, no answer in time, or
+    // refused by the agent with a report (its first binding's OID in `reportOid`).
+    snmp::ExchangeStatus LastExchange(std::string& reportOid);
     // Closes the session for good (Prepare fails and nothing is sent afterwards), forgets
     // outstanding requests, cuts every wait short and waits (bounded) until no callback of this
     // session runs any more.

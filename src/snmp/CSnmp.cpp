@@ -190,6 +190,13 @@ int exchangeStatus(int exchangeResult, const SnmpPdu& response)
     return response.errorStatus == 0 ? 0 : static_cast<int>(response.errorStatus);
 }
 
+void recordExchange(RequestState& state, int exchangeResult, const SnmpPdu& response)
+{
+    state.lastExchange = exchangeResult;
+    const bool refused = static_cast<ExchangeStatus>(exchangeResult) == ExchangeStatus::Refused;
+    state.lastReportOid = refused && !response.binds.empty() ? response.binds[0].oid : std::string();
+}
+
 int CSnmp::send(const std::string& address, std::unique_ptr<CSnmp>& answer, int timeoutMs)
 {
     auto transport = currentTransport();
@@ -199,6 +206,10 @@ int CSnmp::send(const std::string& address, std::unique_ptr<CSnmp>& answer, int 
     SnmpPdu response;
     const auto result = transport->exchange(target(address), request, response, timeoutMs, cancelToken());
     const int status = exchangeStatus(static_cast<int>(result), response);
+    {
+        std::lock_guard lock(m_state->mutex);
+        recordExchange(*m_state, static_cast<int>(result), response);
+    }
     if (result == ExchangeStatus::Answered) {
         setErrorInfo(response.errorStatus, static_cast<unsigned long>(response.errorIndex));
         std::lock_guard lock(m_state->mutex);

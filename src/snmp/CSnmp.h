@@ -24,6 +24,10 @@ struct RequestState {
     std::vector<std::string> cursor; // OIDs the next get-next continues from
     long lastErrorStatus = -1;
     unsigned long lastErrorIndex = 0;
+    // What the transport said about the last exchange, and the report that refused it, if any:
+    // a failure without an answer (-1) comes in kinds that a person needs told apart.
+    int lastExchange = -1; // ExchangeStatus; -1 before the first exchange
+    std::string lastReportOid;
     CancelToken cancel = makeCancelToken();
 };
 
@@ -82,5 +86,7 @@ private:
 
 // Turns a transport result into the adapter's status: 0, -1 or the error-status.
 int exchangeStatus(int exchangeResult, const SnmpPdu& response);
+// Records the transport's result in `state` (lastExchange, lastReportOid); call with its mutex held.
+void recordExchange(RequestState& state, int exchangeResult, const SnmpPdu& response);
 
 } // namespace snmp

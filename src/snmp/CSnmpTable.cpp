@@ -33,9 +33,10 @@ bool CSnmpTable::prepare(const std::string& address, Prepared& out)
 
 int CSnmpTable::complete(Prepared& p, int exchangeResult, SnmpPdu& response)
 {
+    std::lock_guard lock(p.state->mutex);
+    recordExchange(*p.state, exchangeResult, response);
     if (static_cast<ExchangeStatus>(exchangeResult) != ExchangeStatus::Answered)
         return -1;
-    std::lock_guard lock(p.state->mutex);
     p.state->lastErrorStatus = response.errorStatus;
     p.state->lastErrorIndex = static_cast<unsigned long>(response.errorIndex);
     p.answer->setErrorInfo(response.errorStatus, static_cast<unsigned long>(response.errorIndex));

@@ -313,7 +313,7 @@ void NetSnmpTransport::release(std::unique_ptr<Session> session, const std::stri
 
 namespace {
 
-enum class Wait { Answer, TimedOut, Cancelled };
+enum class Wait { Answer, TimedOut, Cancelled, SendFailed };
 
 } // namespace
 
@@ -336,7 +336,7 @@ static Wait sendAndWaitImpl(NetSnmpTransport::Session& s, netsnmp_pdu* pdu, Cloc
             free(text);
             snmp_free_pdu(pdu);
             s.finished = true;
-            return Wait::TimedOut;
+            return Wait::SendFailed;
         }
         if (netsnmp_transport* tr = snmp_sess_transport(s.handle))
             sock = tr->sock;
@@ -460,14 +460,13 @@ ExchangeStatus NetSnmpTransport::exchange(const SnmpTarget& target, const SnmpPd
     bool report = false;
     if (w == Wait::Cancelled) {
         result = ExchangeStatus::Cancelled;
+    } else if (w == Wait::SendFailed) {
+        result = ExchangeStatus::SendFailed;
     } else if (w == Wait::Answer) {
-        if (s->command == SNMP_MSG_REPORT) {
-            // A report (unknown user, wrong key, unknown engine ...) is no answer to our request.
-            report = true;
-        } else {
-            response = std::move(s->response);
-            result = ExchangeStatus::Answered;
-        }
+        // A report (unknown user, wrong key, unknown engine ...) is no answer to our request.
+        report = s->command == SNMP_MSG_REPORT;
+        response = std::move(s->response);
+        result = report ? ExchangeStatus::Refused : ExchangeStatus::Answered;
     }
     if (report) {
         // The session is dropped and the engine discovered again next time, in case the address

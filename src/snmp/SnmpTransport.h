@@ -13,7 +13,9 @@ enum class ExchangeStatus {
     Answered,  // `response` holds the agent's answer (its error-status may be nonzero)
     NoAnswer,  // nothing came back within the timeout
     Cancelled, // the wait was cut short by the cancel token
-    SendFailed // the request could not be sent (bad address, encoding, credentials)
+    SendFailed, // the request could not be sent (bad address, too large, credentials net-snmp refuses)
+    Refused     // the agent answered with a report instead (unknown user, wrong key ...); `response`
+                // holds the report's bindings
 };
 
 class SnmpTransport {

@@ -5,20 +5,21 @@
 //   sorvex-snmp [--timeout MS] LAUNCHLINE walk OID...
 //   sorvex-snmp [--timeout MS] LAUNCHLINE set OID TYPE VALUE [OID TYPE VALUE]...
 //
-// Exit status: 0 success, 1 no answer in time, 2 the agent refused, 3 bad usage or launch line.
+// Exit status: 0 success, 1 nothing came back, 2 the agent refused, 3 bad usage or launch line.
 
+#include "Arguments.h"
 #include "CCommonSNMP.h"
 #include "Enterprise.h"
+#include "FailureReport.h"
 #include "LaunchParams.h"
-#include "Oid.h"
 #include "ProbeHelp.h"
 #include "ProgramInfo.h"
 #include "RequestRunner.h"
-#include "PeerAddress.h"
 #include "SnmpFront.h"
 #include "Trace.h"
 #include "ValuePrinter.h"
 
+#include <climits>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -32,9 +33,7 @@ using namespace snmp;
 
 namespace {
 
-constexpr int kOk = 0, kNoAnswer = 1, kRefused = 2, kUsage = 3;
-// How long the report of a failure may spend resolving the address again to name the reason.
-constexpr int kAddressCheckMs = 2000;
+constexpr int kOk = kExitOk, kUsage = kExitUsage;
 
 int usage(const std::string& why)
 {
@@ -59,43 +58,6 @@ void printAnswer(const CSnmp& answer)
     printBindings(answer.bindings());
 }
 
-int failure(CCommonSNMP& session, int status)
-{
-    if (status == -1) {
-        const std::string address = LaunchParams::current().IPAddress;
-        if (const std::string problem = addressProblem(address, kAddressCheckMs); !problem.empty())
-            std::cerr << "sorvex-snmp: cannot use the address " << address << ": " << problem << "\n";
-        else
-            std::cerr << "sorvex-snmp: no answer in time\n";
-        return kNoAnswer;
-    }
-    long errorStatus = status;
-    unsigned long errorIndex = 0;
-    session.GetErrorInfo(errorStatus, errorIndex);
-    std::cerr << "sorvex-snmp: the agent refused: " << errorStatusName(status) << " (index " << errorIndex << ")\n";
-    return kRefused;
-}
-
-bool decodeHex(const std::string& text, std::string& out)
-{
-    std::string digits;
-    for (char c : text)
-        if (c != ' ' && c != ':')
-            digits += c;
-    if (digits.size() % 2)
-        return false;
-    out.clear();
-    for (size_t i = 0; i < digits.size(); i += 2) {
-        char* end = nullptr;
-        const std::string pair = digits.substr(i, 2);
-        const long v = std::strtol(pair.c_str(), &end, 16);
-        if (*end)
-            return false;
-        out += static_cast<char>(v);
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -105,9 +67,10 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     int timeoutMs = 0;
     if (args.size() >= 2 && args[0] == "--timeout") {
-        timeoutMs = std::atoi(args[1].c_str());
-        if (timeoutMs <= 0)
-            return usage("bad timeout");
+        const auto parsed = parseTimeoutMs(args[1]);
+        if (!parsed)
+            return usage("bad timeout " + args[1] + " (milliseconds, 1 to " + std::to_string(INT_MAX) + ")");
+        timeoutMs = *parsed;
         args.erase(args.begin(), args.begin() + 2);
     }
     if (args.size() < 3)
@@ -124,14 +87,14 @@ int main(int argc, char** argv)
 
     const std::string command = args[1];
     std::vector<std::string> rest(args.begin() + 2, args.end());
-    for (auto& o : rest)
-        if (o.rfind("ENTERPRISE", 0) == 0)
-            o = expandEnterprise(o);
+    // Only OIDs are expanded: a set's values are sent as written.
+    for (size_t i = 0; i < rest.size(); i += command == "set" ? 3 : 1)
+        rest[i] = expandEnterprise(rest[i]);
 
     CCommonSNMP session;
     if (command == "get" || command == "walk") {
         for (const auto& o : rest)
-            if (oid::normalise(o).empty())
+            if (!isUsableOid(o))
                 return usage("bad OID " + o);
         session.Prepare(command == "get" ? PduType::Get : PduType::GetNext);
         for (const auto& o : rest)
@@ -140,7 +103,7 @@ int main(int argc, char** argv)
             std::unique_ptr<CSnmp> answer;
             const int status = session.SendAndWait(answer, timeoutMs);
             if (status != 0)
-                return failure(session, status);
+                return reportFailure(session, status, params);
             printAnswer(*answer);
             return kOk;
         }
@@ -165,7 +128,7 @@ int main(int argc, char** argv)
         ended.wait(lock, [&] { return status.has_value(); });
         lock.unlock();
         std::fflush(stdout);
-        return *status == -2 ? kOk : failure(session, *status);
+        return *status == -2 ? kOk : reportFailure(session, *status, params);
     }
     if (command == "set") {
         if (rest.empty() || rest.size() % 3)
@@ -175,6 +138,8 @@ int main(int argc, char** argv)
             const std::string& o = rest[i];
             const std::string& type = rest[i + 1];
             const std::string& value = rest[i + 2];
+            if (!isUsableOid(o))
+                return usage("bad OID " + o);
             int added = -1;
             if (type == "i")
                 added = session.AddVarBind(o, Syntax::Integer, value);
@@ -185,10 +150,10 @@ int main(int argc, char** argv)
             else if (type == "u")
                 added = session.AddVarBind(o, Syntax::Unsigned32, value);
             else if (type == "x") {
-                std::string bytes;
-                if (!decodeHex(value, bytes))
+                const auto bytes = decodeHexOctets(value);
+                if (!bytes)
                     return usage("bad hex value " + value);
-                added = session.AddVarBind(o, Syntax::OctetString, bytes.data(), static_cast<unsigned>(bytes.size()));
+                added = session.AddVarBind(o, Syntax::OctetString, bytes->data(), static_cast<unsigned>(bytes->size()));
             } else
                 return usage("unknown type " + type);
             if (added != 0)
@@ -197,7 +162,7 @@ int main(int argc, char** argv)
         std::unique_ptr<CSnmp> answer;
         const int status = session.SendAndWait(answer, timeoutMs);
         if (status != 0)
-            return failure(session, status);
+            return reportFailure(session, status, params);
         printAnswer(*answer);
         return kOk;
     }
