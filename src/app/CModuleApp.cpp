@@ -56,7 +56,16 @@ int CModuleApp::run(const QStringList& arguments)
         MessageBox::info(QStringLiteral("No parameter input !"));
         return ShutdownRequest::requested() ? 0 : 1;
     }
-    LaunchParams::setCurrent(LaunchParams::parse(text.toStdString()));
+    const LaunchParams params = LaunchParams::parse(text.toStdString());
+    if (const std::string problem = params.problem(); !problem.empty()) {
+        // No window: without an address it would poll this machine, with another version send nothing.
+        const QString reason = QString::fromStdString(problem);
+        const QString message = reason.left(1).toUpper() + reason.mid(1) + QStringLiteral(" !");
+        TraceLine(message);
+        MessageBox::info(message);
+        return ShutdownRequest::requested() ? 0 : 1;
+    }
+    LaunchParams::setCurrent(params);
     LaunchParams::setTimeoutText("3000");
 
     const QString deviceName = QString::fromStdString(DeviceProfile::readDeviceName(DeviceProfile::profilePath()));

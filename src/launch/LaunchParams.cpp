@@ -80,6 +80,19 @@ LaunchParams LaunchParams::parse(std::string_view text)
     return p;
 }
 
+std::string LaunchParams::problem() const
+{
+    constexpr size_t kShownVersionLength = 16;
+    if (IPAddress.empty())
+        return "the launch line names no address (it needs /I<address>)";
+    if (SnmpVersion != "1" && SnmpVersion != "3") {
+        const bool cut = SnmpVersion.size() > kShownVersionLength;
+        return "the launch line names SNMP version \"" + SnmpVersion.substr(0, kShownVersionLength) +
+               (cut ? "...\"" : "\"") + "; only 1 and 3 are supported";
+    }
+    return {};
+}
+
 const LaunchParams& LaunchParams::current()
 {
     return g_params;

@@ -25,6 +25,10 @@ struct LaunchParams {
     // stops early leaves the remaining fields at their defaults.
     static LaunchParams parse(std::string_view commandLine);
 
+    // Why no session could work with these parameters (no address, an SNMP version other than
+    // 1 or 3), or an empty text when they can be used.
+    std::string problem() const;
+
     // Process-wide parameters and the sessions' default timeout text ("3000").
     static const LaunchParams& current();
     static void setCurrent(const LaunchParams& params);

@@ -129,4 +129,25 @@ TEST(DeviceProfile, ReadsSectionWithDependentKeys)
     std::remove(path.c_str());
 }
 
+TEST(LaunchParams, NamesWhatMakesALineUnusable)
+{
+    const struct {
+        std::string line;
+        std::string problem;
+    } cases[] = {
+        {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V1/P161", ""},
+        {"/A1/I10.0.0.5/R/W/E/V3/P161/X/Y/T1/S1/Uuser", ""},
+        {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V/P161", ""}, // an empty version keeps version 1
+        {" ", "the launch line names no address (it needs /I<address>)"},
+        {"/A1/Rtundra", "the launch line names no address (it needs /I<address>)"},
+        {std::string(10000, '/'), "the launch line names no address (it needs /I<address>)"},
+        {"/A1/I/Rtundra/Wlantern/ETRUE/V1/P161", "the launch line names no address (it needs /I<address>)"},
+        {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V2/P161", "the launch line names SNMP version \"2\"; only 1 and 3 are supported"},
+        {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V" + std::string(40, '9') + "/P161",
+         "the launch line names SNMP version \"9999999999999999...\"; only 1 and 3 are supported"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LaunchParams::parse(c.line).problem(), c.problem) << c.line.substr(0, 40);
+}
+
 } // namespace

@@ -76,10 +76,8 @@ int main(int argc, char** argv)
     if (args.size() < 3)
         return usage("missing arguments");
     const LaunchParams params = LaunchParams::parse(args[0]);
-    if (params.IPAddress.empty())
-        return usage("the launch line names no address (it needs /I<address>)");
-    if (params.SnmpVersion != "1" && params.SnmpVersion != "3")
-        return usage("the launch line names SNMP version " + params.SnmpVersion + "; only 1 and 3 are supported");
+    if (const std::string problem = params.problem(); !problem.empty())
+        return usage(problem);
     LaunchParams::setCurrent(params);
     if (std::getenv("SORVEX_TRACE"))
         setTraceSink([](std::string_view line) { std::cerr << line << '\n'; });
