@@ -3,6 +3,7 @@
 #include "DataLocation.h"
 #include "IniFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -44,9 +45,10 @@ DeviceProfile DeviceProfile::read(const std::string& path)
     DeviceProfile p;
     p.DeviceName = ini.getString(kSection, "DeviceName", "");
     if (!p.DeviceName.empty()) {
-        p.DevicePortNum = ini.getInt(kSection, "DevicePortNum", 28);
-        p.ComboPortNum = ini.getInt(kSection, "ComboPortNum", 4);
-        p.ComboPortIndex = ini.getInt(kSection, "ComboPortIndex", 25);
+        p.DevicePortNum = std::clamp(ini.getInt(kSection, "DevicePortNum", 28), 0, kMaxPortCount);
+        p.ComboPortNum = std::clamp(ini.getInt(kSection, "ComboPortNum", 4), 0, p.DevicePortNum);
+        // A port number; one past the last possible port leaves the model without combo ports.
+        p.ComboPortIndex = std::clamp(ini.getInt(kSection, "ComboPortIndex", 25), 1, kMaxPortCount + 1);
     }
     p.XMLName = ini.getString(kSection, "XMLName", "");
     if (!p.XMLName.empty()) {

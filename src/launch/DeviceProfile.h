@@ -6,6 +6,9 @@
 #include <string>
 
 struct DeviceProfile {
+    // The most ports a profile may name; larger counts are cut to it when the profile is read.
+    static constexpr int kMaxPortCount = 99;
+
     std::string DeviceName;
     int DevicePortNum = 28;
     int ComboPortNum = 4;
@@ -21,7 +24,9 @@ struct DeviceProfile {
     static std::string executableDirectory();
 
     // Reads the section in the order of its keys; the port numbers only when DeviceName is set,
-    // the flags only when XMLName is set. A missing file gives the defaults.
+    // the flags only when XMLName is set. A missing file gives the defaults. The port numbers are
+    // bounded here, once, for every user: 0 to kMaxPortCount ports, no more combo ports than ports,
+    // a combo index from 1 to kMaxPortCount + 1.
     static DeviceProfile read(const std::string& path);
     static std::string readDeviceName(const std::string& path);
 

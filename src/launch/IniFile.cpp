@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -27,13 +28,18 @@ std::string trim(const std::string& s)
 
 IniFile::IniFile(const std::string& path)
 {
+    // Only a regular file: a pipe would block start-up, a device could be endless.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return;
     m_exists = true;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    parse(buffer.str());
+    std::string text(kMaxBytes, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    parse(text);
 }
 
 IniFile IniFile::fromText(const std::string& text)

@@ -8,7 +8,10 @@
 
 class IniFile {
 public:
-    // A file that cannot be read behaves as an empty one.
+    // Profiles are small: only the first kMaxBytes of a file are read.
+    static constexpr size_t kMaxBytes = 1024 * 1024;
+
+    // A file that cannot be read, or is no regular file, behaves as an empty one.
     explicit IniFile(const std::string& path);
     static IniFile fromText(const std::string& text);
 

@@ -129,6 +129,48 @@ TEST(DeviceProfile, ReadsSectionWithDependentKeys)
     std::remove(path.c_str());
 }
 
+TEST(DeviceProfile, BoundsThePortNumbersForEveryUser)
+{
+    const std::string path = ::testing::TempDir() + "/profile_bounds_User.ini";
+    const struct {
+        const char* ports;
+        const char* combos;
+        const char* comboIndex;
+        int expectedPorts, expectedCombos, expectedIndex;
+    } cases[] = {
+        {"28", "4", "25", 28, 4, 25},
+        {"2147483647", "2147483647", "2147483647", 99, 99, 100},
+        {"-5", "-1", "-2147483648", 0, 0, 1},
+        {"24", "30", "0", 24, 24, 1},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(path) << "[DeviceInfo]\nDeviceName=X\nDevicePortNum=" << c.ports << "\nComboPortNum=" << c.combos
+                            << "\nComboPortIndex=" << c.comboIndex << "\n";
+        const auto p = DeviceProfile::read(path);
+        EXPECT_EQ(p.DevicePortNum, c.expectedPorts) << c.ports;
+        EXPECT_EQ(p.ComboPortNum, c.expectedCombos) << c.combos;
+        EXPECT_EQ(p.ComboPortIndex, c.expectedIndex) << c.comboIndex;
+    }
+    std::remove(path.c_str());
+}
+
+TEST(IniFile, ReadsOnlyBoundedRegularFiles)
+{
+    // A device or a pipe reads as a missing file instead of blocking or filling memory.
+    EXPECT_FALSE(IniFile("/dev/zero").exists());
+    EXPECT_EQ(DeviceProfile::read("/dev/zero").DeviceName, "");
+    // Keys beyond the first MiB are not read.
+    const std::string path = ::testing::TempDir() + "/profile_big_User.ini";
+    {
+        std::ofstream out(path);
+        out << "[DeviceInfo]\nDeviceName=near\n" << std::string(IniFile::kMaxBytes, ';') << "\nXMLName=far\n";
+    }
+    const IniFile ini(path);
+    EXPECT_EQ(ini.getString("DeviceInfo", "DeviceName", ""), "near");
+    EXPECT_EQ(ini.getString("DeviceInfo", "XMLName", ""), "");
+    std::remove(path.c_str());
+}
+
 TEST(LaunchParams, NamesWhatMakesALineUnusable)
 {
     const struct {
