@@ -58,7 +58,9 @@ bool CDeviceDlg::SetUp()
     m_board = PortStatusBoard({profile.DevicePortNum, profile.ComboPortNum, profile.ComboPortIndex, profile.IsAllGiga,
                                ModelRules::PoePortCount(profile.DeviceName)});
 
-    LoadPanel(PanelResources::PanelDescriptionPath(QString::fromStdString(profile.XMLName)));
+    if (!LoadPanel(PanelResources::PanelDescriptionPath(QString::fromStdString(profile.XMLName)))
+        && !PanelRefusal().isEmpty())
+        MessageBox::info(PanelRefusal());
     Root().SetClickSink(this);
     for (int n = 0; CPort* port = dynamic_cast<CPort*>(Root().FindChildByClass(QStringLiteral("CPort"), n)); ++n)
         m_ports.push_back(port);

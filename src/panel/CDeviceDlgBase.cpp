@@ -1,5 +1,6 @@
 #include "CDeviceDlgBase.h"
 
+#include "PanelLimits.h"
 #include "PanelView.h"
 #include "TraceCategory.h"
 
@@ -31,7 +32,7 @@ CDeviceDlgBase::~CDeviceDlgBase() = default;
 
 bool CDeviceDlgBase::LoadPanel(const QString& path)
 {
-    const bool read = LoadPanelDescription(path, m_root, m_modules);
+    const bool read = LoadPanelDescription(path, m_root, m_modules, &m_panelRefusal);
     const bool hasPicture = m_background.LoadFromFile(m_root.GetBitmapFile());
     // Which files were used: an installed module and one in the build folder differ here.
     TraceLine(QStringLiteral("Front panel %1 %2, picture %3 %4")
@@ -40,7 +41,8 @@ bool CDeviceDlgBase::LoadPanel(const QString& path)
     QSize size = m_root.GetRect().size();
     if (size.width() <= 0 || size.height() <= 0)
         size = hasPicture ? QSize(m_background.Width(), m_background.Height()) : kDefaultPanelSize;
-    m_view->setFixedSize(size);
+    // A window far beyond any panel would cost its area in memory for nothing.
+    m_view->setFixedSize(size.boundedTo(QSize(kMaxPanelWidth, kMaxPanelHeight)));
     m_drawMode = hasPicture ? Stretched : NoPicture;
     // The description's position is where the window opens on the screen.
     if (read && (m_root.GetRect().left() != 0 || m_root.GetRect().top() != 0))

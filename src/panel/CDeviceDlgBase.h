@@ -32,6 +32,8 @@ protected:
     // (DEVICEPANEL's width and height, else the picture's size). False when the file could not
     // be read; the panel then stays empty.
     bool LoadPanel(const QString& path);
+    // Why LoadPanel refused its description, for the operator; empty when it did not.
+    const QString& PanelRefusal() const { return m_panelRefusal; }
     // Painted over the panel elements.
     virtual void PaintOverPanel(QPainter& painter, const QRect& dirty);
 
@@ -43,6 +45,7 @@ private:
     ModuleList m_modules;
     DibImage m_background;
     DrawMode m_drawMode = NoPicture;
+    QString m_panelRefusal;
     QMenuBar* m_menuBar;
     PanelView* m_view;
 };

@@ -1,5 +1,6 @@
 #include "DibImage.h"
 
+#include "PanelLimits.h"
 #include "PanelResources.h"
 
 #include <QFile>
@@ -19,11 +20,17 @@ namespace {
 
 constexpr int kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-// Panel pictures are small; anything far beyond a screen is refused before allocation.
+// Panel pictures are small; anything far beyond a panel is refused before allocation.
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
-constexpr qint64 kMaxPixels = 16 * 1024 * 1024;
-constexpr int32_t kMaxSide = 32768;
+constexpr qint64 kMaxPixels = kMaxPicturePixels;
+constexpr int32_t kMaxSide = kMaxPanelWidth;
 constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiRle8 = 1;
+constexpr uint32_t kBiRle4 = 2;
+constexpr uint32_t kBiBitfields = 3;
+// A run-length coded picture holds at most 255 pixels per 2 bytes of runs; one that claims more
+// pixels than its runs can hold would be decoded into memory it never fills.
+constexpr int64_t kMaxRunPixelsPerByte = 128;
 
 uint16_t Le16(const QByteArray& data, int at)
 {
@@ -122,10 +129,22 @@ bool DibImage::Read(QIODevice& device)
     if (pixelOffset < kFileHeaderSize + kInfoHeaderSize || pixelOffset > uint32_t(data.size()))
         return Fail(kNoInfoStruct);
 
-    if (header.compression == kBiRgb) {
+    const int64_t pixelBytes = int64_t(data.size()) - pixelOffset;
+    switch (header.compression) {
+    case kBiRgb:
+    case kBiBitfields: {
         const int64_t rowBytes = (int64_t(header.width) * header.bitCount + 31) / 32 * 4;
-        if (int64_t(data.size()) - pixelOffset < rowBytes * rows)
+        if (pixelBytes < rowBytes * rows)
             return Fail(kShortScanLines);
+        break;
+    }
+    case kBiRle8:
+    case kBiRle4:
+        if (int64_t(header.width) * rows > kMaxRunPixelsPerByte * pixelBytes)
+            return Fail(kShortScanLines);
+        break;
+    default:
+        return Fail(kNoInfoStruct);
     }
 
     QImage decoded;

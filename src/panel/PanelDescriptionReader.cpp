@@ -9,11 +9,14 @@
 #include "CPort.h"
 #include "CPower.h"
 #include "CSlot.h"
+#include "PictureCache.h"
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstring>
+#include <string_view>
 #include <pugixml.hpp>
 
 namespace {
@@ -131,9 +134,13 @@ std::unique_ptr<VirtualDev> NewElement(const pugi::xml_node& node)
 
 } // namespace
 
-bool LoadPanelDescription(const QString& path, CDevModule& root, ModuleList& modules)
+bool LoadPanelDescription(const QString& path, CDevModule& root, ModuleList& modules, QString* refusal)
 {
-    return PanelDescriptionReader(root, modules).Read(path);
+    PanelDescriptionReader reader(root, modules);
+    const bool read = reader.Read(path);
+    if (refusal)
+        *refusal = reader.Refusal();
+    return read;
 }
 
 PanelDescriptionReader::PanelDescriptionReader(CDevModule& root, ModuleList& modules)
@@ -146,11 +153,24 @@ PanelDescriptionReader::~PanelDescriptionReader() = default;
 
 bool PanelDescriptionReader::Read(const QString& path)
 {
+    m_refusal.clear();
+    if (path.isEmpty())
+        return false;
+    const QFileInfo file(path);
+    if (file.exists() && (!file.isFile() || file.size() > kMaxFileBytes)) {
+        m_refusal = QStringLiteral("Cannot use the front-panel description %1: it is no file of at most %2 bytes !")
+                        .arg(file.fileName())
+                        .arg(kMaxFileBytes);
+        return false;
+    }
     pugi::xml_document document;
     const QByteArray nativePath = QFile::encodeName(path);
-    if (path.isEmpty() || !document.load_file(nativePath.constData()))
+    if (!document.load_file(nativePath.constData()))
         return false;
-    m_pictureDir = QFileInfo(path).absoluteDir();
+    if (RefuseCostlyPaths(document, file.fileName()))
+        return false;
+    m_pictureDir = file.absoluteDir();
+    m_pictures = std::make_shared<PictureCache>();
     m_nodesRead = 0;
 
     for (const char* tag : {"//DEVICEPANEL", "//DEVICEMODULE"}) {
@@ -160,6 +180,47 @@ bool PanelDescriptionReader::Read(const QString& path)
             ReadNode(each.node(), &m_root, 0);
     }
     return true;
+}
+
+bool PanelDescriptionReader::IsSimplePath(const char* expression)
+{
+    const std::string_view path(expression);
+    if (path.empty())
+        return false;
+    size_t start = 0;
+    for (;;) {
+        const size_t slash = std::min(path.find('/', start), path.size());
+        const std::string_view step = path.substr(start, slash - start);
+        if (step != "." && step != "..") {
+            const auto nameStart = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; };
+            const auto nameChar = [&](char c) {
+                return nameStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '.';
+            };
+            if (step.empty() || !nameStart(step[0]) || !std::all_of(step.begin(), step.end(), nameChar))
+                return false;
+        }
+        if (slash == path.size())
+            return true;
+        start = slash + 1;
+    }
+}
+
+bool PanelDescriptionReader::RefuseCostlyPaths(const pugi::xml_node& document, const QString& fileName)
+{
+    constexpr int kShownLength = 40;
+    for (const pugi::xpath_node& each : document.select_nodes("//@*")) {
+        const pugi::xml_attribute attribute = each.attribute();
+        if (IsSimplePath(attribute.value()) || !Query(attribute.value()))
+            continue;
+        QString shown = QString::fromUtf8(attribute.value());
+        if (shown.size() > kShownLength)
+            shown = shown.left(kShownLength) + QStringLiteral("...");
+        m_refusal = QStringLiteral("Cannot use the front-panel description %1: the attribute %2=\"%3\" is no path of "
+                                   "element names, \".\" and \"..\" !")
+                        .arg(fileName, QString::fromUtf8(attribute.name()), shown);
+        return true;
+    }
+    return false;
 }
 
 void PanelDescriptionReader::ReadNode(const pugi::xml_node& node, VirtualDev* parent, int depth)
@@ -216,6 +277,7 @@ VirtualDev* PanelDescriptionReader::CreateElement(const pugi::xml_node& node, Vi
     }
     if (TagIs(node, "MODULE")) {
         auto module = std::make_unique<CModule>();
+        module->SetPictureCache(m_pictures);
         ReadValues(node, *module);
         module->Refresh();
         m_modules.push_back(std::move(module));
@@ -226,6 +288,7 @@ VirtualDev* PanelDescriptionReader::CreateElement(const pugi::xml_node& node, Vi
     std::unique_ptr<VirtualDev> made = NewElement(node);
     if (!made)
         return nullptr;
+    made->SetPictureCache(m_pictures);
     ReadValues(node, *made);
     VirtualDev* element = parent->AddChild(std::move(made));
     element->Refresh();

@@ -1,6 +1,7 @@
 #include "VirtualDev.h"
 
 #include "PanelResources.h"
+#include "PictureCache.h"
 
 #include <QCursor>
 #include <QPainter>
@@ -145,7 +146,10 @@ void VirtualDev::OnClick(int, int)
 
 bool VirtualDev::LoadPicture(const QString& path)
 {
-    return m_picture.LoadFromFile(path);
+    if (!m_pictureCache)
+        return m_picture.LoadFromFile(path);
+    m_picture = m_pictureCache->Load(path);
+    return !m_picture.IsNull();
 }
 
 // Mouse moves come often: the window's cursor is only replaced when it changes.

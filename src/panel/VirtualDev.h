@@ -10,6 +10,7 @@
 #include <vector>
 
 class PanelClickSink;
+class PictureCache;
 class QPainter;
 class StateSubject;
 
@@ -56,6 +57,8 @@ public:
     void SetBitmapFile(const QString& path) { m_bitmapFile = path; }
     const QString& GetBitmapFile() const { return m_bitmapFile; }
     const DibImage& Picture() const { return m_picture; }
+    // The panel's pictures, shared by its elements; without one each load decodes its file.
+    void SetPictureCache(std::shared_ptr<PictureCache> cache) { m_pictureCache = std::move(cache); }
 
     // The rectangle scaled to the window's current client size, less a 2-pixel margin on
     // every side. False while no window with a known size is attached.
@@ -93,4 +96,5 @@ private:
     PanelClickSink* m_clickSink = nullptr;
     QString m_bitmapFile;
     DibImage m_picture;
+    std::shared_ptr<PictureCache> m_pictureCache;
 };

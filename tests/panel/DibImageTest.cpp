@@ -99,6 +99,53 @@ TEST(DibImageTest, RejectsBadFilesWithTheirReasonAndKeepsNothing)
     EXPECT_EQ(dib.LastError(), QString::fromLatin1(DibImage::kCannotOpen));
 }
 
+// An 8-bit run-length coded picture: two colours, then `runs` as the pixel data.
+QByteArray Rle8Bmp(int width, int height, const QByteArray& runs)
+{
+    QByteArray bytes(14 + 40 + 8, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    bytes += runs;
+    Put32(bytes, 2, quint32(bytes.size()));
+    Put32(bytes, 10, 14 + 40 + 8);
+    Put32(bytes, 14, 40);
+    Put32(bytes, 18, quint32(width));
+    Put32(bytes, 22, quint32(height));
+    Put32(bytes, 26, 1 | (8 << 16)); // planes, bits per pixel
+    Put32(bytes, 30, 1);             // BI_RLE8
+    Put32(bytes, 34, quint32(runs.size()));
+    Put32(bytes, 46, 2); // colours used
+    Put32(bytes, 54, 0x000000ff);
+    Put32(bytes, 58, 0x0000ff00);
+    return bytes;
+}
+
+TEST(DibImageTest, RunLengthPicturesMayClaimNoMorePixelsThanTheirRunsHold)
+{
+    // 200 x 2 in runs of 200 pixels: colour 1 above, colour 0 below.
+    const QByteArray runs("\xc8\x00\x00\x00\xc8\x01\x00\x01", 8);
+    DibImage dib;
+    ASSERT_TRUE(ReadBytes(dib, Rle8Bmp(200, 2, runs))) << dib.LastError().toStdString();
+    EXPECT_EQ(dib.Width(), 200);
+    EXPECT_NE(dib.Image().pixelColor(199, 0), dib.Image().pixelColor(199, 1));
+
+    // A kilobyte that claims millions of pixels would cost their memory for each element showing it.
+    const QByteArray endOfPicture = QByteArray("\x00\x01", 2) + QByteArray(1000, '\0');
+    EXPECT_FALSE(ReadBytes(dib, Rle8Bmp(2048, 2048, endOfPicture)));
+    EXPECT_EQ(dib.LastError(), QString::fromLatin1(DibImage::kShortScanLines));
+    EXPECT_TRUE(dib.IsNull());
+    // Beyond any panel, however it is coded.
+    for (const QSize size : {QSize(4096, 4096), QSize(4097, 1)}) {
+        EXPECT_FALSE(ReadBytes(dib, Rle8Bmp(size.width(), size.height(), endOfPicture)));
+        EXPECT_EQ(dib.LastError(), QString::fromLatin1(DibImage::kNoStorage));
+    }
+    // A compression the module does not know.
+    QByteArray jpeg = Rle8Bmp(2, 2, QByteArray(64, '\0'));
+    Put32(jpeg, 30, 4);
+    EXPECT_FALSE(ReadBytes(dib, jpeg));
+    EXPECT_EQ(dib.LastError(), QString::fromLatin1(DibImage::kNoInfoStruct));
+}
+
 // The LED pictures of the module, with the sizes the device window paints them at.
 struct LedSize {
     int id, width, height;

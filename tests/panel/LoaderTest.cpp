@@ -2,9 +2,14 @@
 #include "CLed.h"
 #include "CPort.h"
 #include "PanelFixture.h"
+#include "PictureCache.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <climits>
+#include <functional>
+#include <set>
 
 namespace {
 
@@ -189,8 +194,8 @@ TEST_F(LoaderTest, BoundsNestingThatRefersBackToItself)
     } const cases[] = {
         {"parent path", "<FRONT><DEVICEPANEL p='../PORTS'>" + v + "</DEVICEPANEL><PORTS><PORT again='..'>" + v
                             + "</PORT></PORTS></FRONT>"},
-        {"panel by name", "<FRONT><DEVICEPANEL self='.'>" + v + "<PANEL again='//DEVICEPANEL'>" + v
-                              + "</PANEL></DEVICEPANEL></FRONT>"},
+        {"panel by itself", "<FRONT><DEVICEPANEL self='.'>" + v + "<PANEL again='..'>" + v
+                                + "</PANEL></DEVICEPANEL></FRONT>"},
         {"two ways back", "<FRONT><DEVICEPANEL p='../PORTS'>" + v + "</DEVICEPANEL><PORTS><PORT a='..' b='..'>" + v
                               + "</PORT><PORT a='..' b='..'>" + v + "</PORT></PORTS></FRONT>"},
     };
@@ -205,6 +210,111 @@ TEST_F(LoaderTest, BoundsNestingThatRefersBackToItself)
         EXPECT_LE(Depth(root), PanelDescriptionReader::kMaxDepth) << c.name;
         EXPECT_LE(CountElements(root), PanelDescriptionReader::kMaxNodes) << c.name;
     }
+}
+
+TEST(PanelPaths, OnlyRelativePathsOfNamesAreEvaluated)
+{
+    for (const char* path : {".", "..", "LAMPS", "../PORTS", "A/./B", "../../a-b.c_d"})
+        EXPECT_TRUE(PanelDescriptionReader::IsSimplePath(path)) << path;
+    for (const char* path : {"", "/", "A/", "/A", "A//B", "//A", "*", "A[1]", "9A", "A B", "A|B", "child::A", "@id"})
+        EXPECT_FALSE(PanelDescriptionReader::IsSimplePath(path)) << path;
+}
+
+TEST_F(LoaderTest, RefusesACostlyPathOrAnOversizedFileWithAMessage)
+{
+    const QByteArray v = Values("X", 0, 0, 9, 9);
+    QByteArray manyX;
+    for (int i = 0; i < 3000; ++i)
+        manyX += "<X/>";
+    struct Case {
+        const char* name;
+        QByteArray path;
+        QByteArray extra;
+    } const cases[] = {
+        {"nested counts over the whole document", "//*[count(//*[count(//X) &lt; 0]) &lt; 0]", manyX},
+        {"descendants", "//P", ""},
+        {"a predicate", "../P[1]", ""},
+        {"an absolute path", "/FRONT/P", ""},
+        {"a union", "../P | ../P", ""},
+    };
+    for (const Case& c : cases) {
+        CDevModule root;
+        ModuleList modules;
+        QString refusal;
+        QElapsedTimer timer;
+        timer.start();
+        const QByteArray xml = "<FRONT><DEVICEPANEL p='" + c.path + "'>" + v + "</DEVICEPANEL><P><PORT>" + v
+                               + "</PORT></P>" + c.extra + "</FRONT>";
+        EXPECT_FALSE(LoadPanelDescription(Write("costly.xml", xml), root, modules, &refusal)) << c.name;
+        EXPECT_LT(timer.elapsed(), 2000) << c.name;
+        EXPECT_TRUE(refusal.startsWith("Cannot use the front-panel description costly.xml: the attribute p=\""))
+            << c.name << ": " << refusal.toStdString();
+        EXPECT_EQ(root.ChildCount(), 0) << c.name;
+        EXPECT_EQ(root.GetRect(), QRect()) << c.name;
+    }
+
+    QString refusal;
+    const QByteArray big = "<FRONT>" + QByteArray(int(PanelDescriptionReader::kMaxFileBytes), ' ') + "</FRONT>";
+    EXPECT_FALSE(LoadPanelDescription(Write("big.xml", big), m_root, m_modules, &refusal));
+    EXPECT_EQ(refusal, QStringLiteral("Cannot use the front-panel description big.xml: it is no file of at most "
+                                      "4194304 bytes !"));
+    EXPECT_FALSE(LoadPanelDescription(m_dir.path(), m_root, m_modules, &refusal));
+    EXPECT_TRUE(refusal.contains("it is no file")) << refusal.toStdString();
+    // An unreadable file is no refusal: the operator is told nothing new.
+    EXPECT_FALSE(LoadPanelDescription(m_dir.filePath("missing.xml"), m_root, m_modules, &refusal));
+    EXPECT_EQ(refusal, QString());
+}
+
+TEST_F(LoaderTest, DecodesEachPictureFileOnceUnderEveryName)
+{
+    WriteBmp("port.bmp", 30, 24, Qt::green);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("sub"));
+    ASSERT_TRUE(QFile::link(m_dir.filePath("port.bmp"), m_dir.filePath("link.bmp")));
+    QByteArray ports;
+    int n = 0;
+    for (const char* name : {"port.bmp", "./port.bmp", "sub/../port.bmp", "link.bmp"})
+        ports += "<PORT>" + Values(QByteArray::number(++n).constData(), 0, 0, 30, 24) + "<STATUS>PORTENABLE</STATUS>"
+                 + "<BMPENABLE>" + name + "</BMPENABLE></PORT>";
+    ASSERT_TRUE(Load("<FRONT><DEVICEPANEL p='../P'>" + Values("F", 0, 0, 200, 100) + "</DEVICEPANEL><P>" + ports
+                     + "</P></FRONT>"));
+    ASSERT_EQ(m_root.ChildCount(), 4);
+    const qint64 shared = m_root.GetChild(0)->Picture().Image().cacheKey();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(m_root.GetChild(i)->Picture().Width(), 30) << i;
+        EXPECT_EQ(m_root.GetChild(i)->Picture().Image().cacheKey(), shared) << i;
+    }
+
+    // A description that refers back to itself up to the node cap still holds one decoded picture.
+    CDevModule root;
+    ModuleList modules;
+    const QByteArray port = "<PORT a='..' b='..'>" + Values("X", 0, 0, 9, 9) + "<BMPENABLE>port.bmp</BMPENABLE></PORT>";
+    ASSERT_TRUE(LoadPanelDescription(Write("loop.xml", "<FRONT><DEVICEPANEL p='../PORTS'>" + Values("F", 0, 0, 9, 9)
+                                                          + "</DEVICEPANEL><PORTS>" + port + port + "</PORTS></FRONT>"),
+                                     root, modules));
+    std::set<qint64> pictures;
+    std::function<void(const VirtualDev&)> collect = [&](const VirtualDev& element) {
+        for (int i = 0; i < element.ChildCount(); ++i) {
+            pictures.insert(element.GetChild(i)->Picture().Image().cacheKey());
+            collect(*element.GetChild(i));
+        }
+    };
+    collect(root);
+    EXPECT_GT(CountElements(root), 1000);
+    EXPECT_EQ(pictures.size(), 1u);
+}
+
+TEST_F(LoaderTest, PicturesStopAtTheDecodingBudget)
+{
+    // 100 x 100 pixels decode to 40,000 bytes: two fit in 100,000, the third does not.
+    PictureCache cache(100000);
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        WriteBmp(name, 100, 100, Qt::blue);
+    EXPECT_FALSE(cache.Load(m_dir.filePath("a.bmp")).IsNull());
+    EXPECT_FALSE(cache.Load(m_dir.filePath("b.bmp")).IsNull());
+    EXPECT_TRUE(cache.Load(m_dir.filePath("c.bmp")).IsNull());
+    EXPECT_FALSE(cache.Load(m_dir.filePath("a.bmp")).IsNull());
+    EXPECT_TRUE(cache.Load(m_dir.filePath("missing.bmp")).IsNull());
+    EXPECT_EQ(cache.DecodedCount(), 3);
 }
 
 } // namespace

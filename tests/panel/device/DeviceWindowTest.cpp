@@ -264,6 +264,42 @@ TEST_F(DeviceWindowTest, ABadProfileShowsItsMessageAndNothingPolls)
     }
 }
 
+TEST_F(DeviceWindowTest, ACostlyOrOversizedPanelDescriptionIsRefusedOrBounded)
+{
+    const QString values = QStringLiteral("<ID>F</ID><LEFT>0</LEFT><TOP>0</TOP><WIDTH>%1</WIDTH><HEIGHT>%1</HEIGHT>");
+    struct Case {
+        const char* name;
+        QString xml;
+        QStringList messages;
+        QSize viewSize;
+    } const cases[] = {
+        {"costly path",
+         "<FRONT><DEVICEPANEL p='//*[count(//*[count(//X) &lt; 0]) &lt; 0]'>" + values.arg(300) + "</DEVICEPANEL>"
+             + QString("<X/>").repeated(3000) + "</FRONT>",
+         {"Cannot use the front-panel description panel.xml: the attribute p=\"//*[count(//*[count(//X) < 0]) < 0]\" "
+          "is no path of element names, \".\" and \"..\" !"},
+         QSize(850, 120)},
+        {"window of 20000 x 20000", "<FRONT><DEVICEPANEL>" + values.arg(20000) + "</DEVICEPANEL></FRONT>", {},
+         QSize(4096, 2048)},
+    };
+    for (const Case& c : cases) {
+        const QString xmlPath = profileDir.filePath(QStringLiteral("panel.xml"));
+        QFile xml(xmlPath);
+        ASSERT_TRUE(xml.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        xml.write(c.xml.toUtf8());
+        xml.close();
+        WriteProfile("SORVEX-A B1", xmlPath.toUtf8().constData());
+        boxes.clear();
+        QElapsedTimer clock;
+        clock.start();
+        auto window = Open();
+        EXPECT_LT(clock.elapsed(), 2000) << c.name;
+        EXPECT_EQ(boxes.texts(), c.messages) << c.name;
+        EXPECT_EQ(window->View()->size(), c.viewSize) << c.name;
+        window->close();
+    }
+}
+
 struct SaveCase {
     const char* name;
     bool confirm;
