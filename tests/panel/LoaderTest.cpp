@@ -287,13 +287,15 @@ TEST_F(LoaderTest, DecodesEachPictureFileOnceUnderEveryName)
     // A description that refers back to itself up to the node cap still holds one decoded picture.
     CDevModule root;
     ModuleList modules;
-    const QByteArray port = "<PORT a='..' b='..'>" + Values("X", 0, 0, 9, 9) + "<BMPENABLE>port.bmp</BMPENABLE></PORT>";
+    const QByteArray port = "<PORT a='..' b='..'>" + Values("X", 0, 0, 9, 9)
+                            + "<STATUS>PORTENABLE</STATUS><BMPENABLE>port.bmp</BMPENABLE></PORT>";
     ASSERT_TRUE(LoadPanelDescription(Write("loop.xml", "<FRONT><DEVICEPANEL p='../PORTS'>" + Values("F", 0, 0, 9, 9)
                                                           + "</DEVICEPANEL><PORTS>" + port + port + "</PORTS></FRONT>"),
                                      root, modules));
     std::set<qint64> pictures;
     std::function<void(const VirtualDev&)> collect = [&](const VirtualDev& element) {
         for (int i = 0; i < element.ChildCount(); ++i) {
+            EXPECT_FALSE(element.GetChild(i)->Picture().IsNull());
             pictures.insert(element.GetChild(i)->Picture().Image().cacheKey());
             collect(*element.GetChild(i));
         }
