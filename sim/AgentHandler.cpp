@@ -13,6 +13,16 @@ namespace {
 
 const oid kRoot[] = {1, 3, 6, 1};
 constexpr size_t kRememberedTransactions = 4096;
+// The largest UDP payload, less room for the message header (community or version-3 security).
+constexpr size_t kMaxDatagram = 65507;
+constexpr size_t kMessageHeaderRoom = 512;
+
+// An upper estimate of a binding's encoded size: its sequence, tag and length bytes, five bytes
+// per arc at most, the value's bytes.
+size_t encodedSizeBound(const netsnmp_variable_list* v)
+{
+    return 16 + 5 * v->name_length + v->val_len;
+}
 
 Oid oidOf(const netsnmp_variable_list* vb)
 {
@@ -174,11 +184,13 @@ void AgentHandler::process(int mode, netsnmp_agent_request_info* reqinfo, netsnm
         for (auto* r = requests; r; r = r->next)
             if (!r->processed)
                 answerGet(reqinfo, r);
+        refuseIfTooBig(reqinfo, requests);
         break;
     case MODE_GETNEXT:
         for (auto* r = requests; r; r = r->next)
             if (!r->processed)
                 answerGetNext(reqinfo, r);
+        refuseIfTooBig(reqinfo, requests);
         break;
     case MODE_SET_RESERVE1:
         checkSet(reqinfo, requests);
@@ -189,6 +201,23 @@ void AgentHandler::process(int mode, netsnmp_agent_request_info* reqinfo, netsnm
     default: // RESERVE2, ACTION, FREE, UNDO: everything happens at check and commit
         break;
     }
+}
+
+void AgentHandler::refuseIfTooBig(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
+{
+    // The whole answer counts, with what other passes of a get-bulk have added to it.
+    const netsnmp_variable_list* answer = reqinfo->asp && reqinfo->asp->pdu ? reqinfo->asp->pdu->variables : nullptr;
+    size_t size = kMessageHeaderRoom;
+    if (answer) {
+        for (const auto* v = answer; v; v = v->next_variable)
+            size += encodedSizeBound(v);
+    } else {
+        for (auto* r = requests; r; r = r->next)
+            size += encodedSizeBound(r->requestvb);
+    }
+    // An answer that fits no datagram would be lost on the way out: say tooBig instead.
+    if (size > kMaxDatagram && requests)
+        netsnmp_set_request_error(reqinfo, requests, SNMP_ERR_TOOBIG);
 }
 
 void AgentHandler::answerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request)

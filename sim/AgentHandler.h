@@ -33,6 +33,7 @@ private:
     void process(int mode, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void answerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request);
     void answerGetNext(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request);
+    void refuseIfTooBig(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void checkSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void commitSet(netsnmp_request_info* requests);
     void refreshClockObjects();

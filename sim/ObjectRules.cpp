@@ -4,6 +4,7 @@
 #include "SnmprecParser.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -19,7 +20,10 @@ const snmp::VarBind* RowStatusTable::defaultFor(uint32_t column) const
 
 bool ObjectRules::load(const std::string& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::error_code code;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, code))
+        in.open(path, std::ios::binary);
     if (!in) {
         error = path + ":0: cannot open file";
         return false;

@@ -36,6 +36,10 @@ std::vector<std::string> SeedLoader::knownModels(const std::string& dataDir)
 bool SeedLoader::load(const std::string& dataDir, const std::string& model, const std::vector<std::string>& extraFiles,
                       MibStore& store, std::string& error)
 {
+    if (!fs::is_directory(fs::path(dataDir) / "models")) {
+        error = "\"" + dataDir + "\" holds no seed data (no models folder)";
+        return false;
+    }
     const fs::path modelDir = fs::path(dataDir) / "models" / modelFolder(model);
     if (model.find('/') != std::string::npos || !fs::is_directory(modelDir)) {
         error = "unknown model \"" + model + "\"; known models:";

@@ -113,6 +113,10 @@ bool SimOptions::parse(const std::vector<std::string>& args, SimOptions& out, st
         } else if (arg == "--data-dir") {
             if (!value(out.dataDir))
                 return false;
+            if (out.dataDir.empty()) {
+                error = "--data-dir needs a folder";
+                return false;
+            }
         } else if (arg == "--state-dir") {
             if (!value(out.stateDir))
                 return false;

@@ -48,9 +48,7 @@ int fail(const std::string& message)
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     if (const auto answered = ProgramInfo::answer(argc, argv, "sorvex-sim", SimOptions::usage()))
         return *answered;
@@ -98,4 +96,16 @@ int main(int argc, char** argv)
               << std::endl;
     host.run();
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Whatever escapes start-up (memory, the file system) ends the simulator with its reason.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        return fail(e.what());
+    }
 }

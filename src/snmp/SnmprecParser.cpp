@@ -5,6 +5,7 @@
 #include "Oid.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -172,14 +173,25 @@ bool SnmprecParser::parseText(const std::string& text, const std::string& fileNa
 
 bool SnmprecParser::parseFile(const std::string& path, std::vector<VarBind>& out, SnmprecError& error)
 {
+    std::error_code code;
+    const auto status = std::filesystem::status(path, code);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        error = {path, 0, std::filesystem::is_directory(status) ? "a folder, not a data file" : "not a regular file"};
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = {path, 0, "cannot open file"};
         return false;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return parseText(buffer.str(), path, out, error);
+    std::string text(kMaxFileBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (text.size() > kMaxFileBytes) {
+        error = {path, 0, "larger than " + std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB"};
+        return false;
+    }
+    return parseText(text, path, out, error);
 }
 
 std::string SnmprecParser::formatLine(const VarBind& vb)

@@ -26,6 +26,8 @@ public:
     // Parses text that came from `fileName` (used in error messages). Stops at the first bad line.
     static bool parseText(const std::string& text, const std::string& fileName, std::vector<VarBind>& out,
                           SnmprecError& error);
+    // A file that is no regular file or larger than kMaxFileBytes is refused unread.
+    static constexpr size_t kMaxFileBytes = 64 * 1024 * 1024;
     static bool parseFile(const std::string& path, std::vector<VarBind>& out, SnmprecError& error);
     // The record form of one binding (hex for octets that are not printable).
     static std::string formatLine(const VarBind& vb);
