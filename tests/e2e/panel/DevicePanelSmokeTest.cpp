@@ -15,12 +15,16 @@
 #include "SnmpFront.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <mutex>
 
 namespace {
 
@@ -176,6 +180,52 @@ TEST_P(DevicePanelLiveTest, FollowsLinkChangesAndTheSwitchGoingAwayAndComingBack
 INSTANTIATE_TEST_SUITE_P(Models, DevicePanelLiveTest,
                          testing::Values(Model{"SORVEX-A B1", "", ""}),
                          [](const testing::TestParamInfo<Model>&) { return "A"; });
+
+QStringList g_traceLines;
+std::mutex g_traceMutex;
+
+void KeepTraceLine(QtMsgType, const QMessageLogContext&, const QString& line)
+{
+    std::lock_guard lock(g_traceMutex);
+    g_traceLines << line;
+}
+
+// Addresses the transport cannot open: the polling goes on, each of its walks ends with -1 (the
+// panel shows the switch unreachable), and the window closes at once.
+TEST(DevicePanelUnopenableAddress, PollsOnSeesNoSwitchAndClosesAtOnce)
+{
+    CPanelDeviceThread::Timing timing;
+    timing.intervals = 2;
+    CPanelDeviceThread::SetTiming(timing);
+    QLoggingCategory::setFilterRules(QStringLiteral("sorvex.trace=true"));
+    const QtMessageHandler previous = qInstallMessageHandler(KeepTraceLine);
+    for (const char* address : {"127.0.0.1:99999", "nosuchhost.invalid", "127.0.0.1:16x"}) {
+        SCOPED_TRACE(address);
+        {
+            std::lock_guard lock(g_traceMutex);
+            g_traceLines.clear();
+        }
+        LaunchParams::setCurrent(
+            LaunchParams::parse(std::string("/A1/I") + address + "/Rtundra/Wlantern/ETRUE/V1/P161"));
+        ScriptedMessageBox boxes;
+        auto window = std::make_unique<CDeviceDlg>();
+        window->show();
+        const auto failedWalks = [] {
+            std::lock_guard lock(g_traceMutex);
+            return g_traceLines.count(QStringLiteral("call back get status = -1"));
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return failedWalks() >= 2; }, 10000)) << "walks that ended with -1";
+        EXPECT_EQ(window->Board().reachable, 0);
+        QElapsedTimer clock;
+        clock.start();
+        window.reset();
+        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_TRUE(boxes.texts().isEmpty());
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QStringLiteral("sorvex.trace=false"));
+    CPanelDeviceThread::SetTiming({});
+}
 
 } // namespace
 
