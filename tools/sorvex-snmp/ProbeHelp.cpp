@@ -15,6 +15,7 @@ std::string probeHelpText()
            "  OID          numeric; may begin with ENTERPRISE. for the switch's own objects\n"
            "  TYPE         i INTEGER, s OCTET STRING, x hex octets, a IpAddress, u Unsigned32\n"
            "\n"
-           "Exit status: 0 success, 1 no answer in time, 2 refused by the agent, 3 bad usage.\n"
+           "Exit status: 0 success, 1 nothing came back (no answer in time, an unusable address, nothing\n"
+           "sent), 2 refused by the agent (an error-status or the version-3 credentials), 3 bad usage.\n"
            "See sorvex-snmp(1) and sorvex-module(1).\n";
 }
