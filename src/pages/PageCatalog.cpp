@@ -17,6 +17,7 @@
 #include "CSnmpTrapDlg.h"
 #include "CSnmpUserDlg.h"
 #include "CSnmpViewDlg.h"
+#include "CStpBridgeConfigDlg.h"
 
 #include <functional>
 #include <map>
@@ -45,6 +46,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::SnmpUserTable, [](int) { return std::make_unique<CSnmpUserDlg>(); }},
         {MenuCommand::SnmpGroupTable, [](int) { return std::make_unique<CSnmpGroupDlg>(); }},
         {MenuCommand::SnmpViewTable, [](int) { return std::make_unique<CSnmpViewDlg>(); }},
+        {MenuCommand::SpanningTree, [](int) { return std::make_unique<CStpBridgeConfigDlg>(); }},
     };
     return table;
 }

@@ -21,7 +21,8 @@ TEST_F(PageCatalogTest, MenuCommandsOpenTheirPages)
                    {MenuCommand::SnmpCommunityTable, "dlg204"}, {MenuCommand::SnmpHostTable, "dlg205"},
                    {MenuCommand::SnmpTrap, "dlg207"}, {MenuCommand::SnmpGlobalState, "dlg209"},
                    {MenuCommand::SnmpEngineId, "dlg210"}, {MenuCommand::SnmpUserTable, "dlg198"},
-                   {MenuCommand::SnmpGroupTable, "dlg200"}, {MenuCommand::SnmpViewTable, "dlg203"}}) {
+                   {MenuCommand::SnmpGroupTable, "dlg200"}, {MenuCommand::SnmpViewTable, "dlg203"},
+                   {MenuCommand::SpanningTree, "dlg85"}}) {
         EXPECT_TRUE(PageCatalog::has(c.command)) << c.command;
         auto page = PageCatalog::create(c.command, 0);
         ASSERT_NE(page, nullptr) << c.command;
@@ -46,6 +47,7 @@ TEST_F(PageCatalogTest, ClosingAPageTracesEachOfItsSessions)
         {MenuCommand::InterfaceTable, {"m_cCommonSNMP"}},
         {MenuCommand::SnmpCommunityTable, {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPTable", "m_cCommonSNMPGetUse"}},
         {MenuCommand::SnmpEngineId, {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPTable", "m_cCommonSNMPGetUse"}},
+        {MenuCommand::SpanningTree, {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPSet0"}},
     };
     for (const Case& c : cases) {
         TraceCapture trace;
