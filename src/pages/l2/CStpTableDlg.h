@@ -23,6 +23,7 @@ protected:
     void read() override;
     // Opens Port Config over this page on `row`; reads the table again when it ends with OK.
     virtual void openPortConfig(int row);
+    const std::vector<stp::PortRow>& rows() const { return m_rows; }
 
     CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
 

@@ -225,6 +225,7 @@ void CSnmpUserDlg::clearEntry()
     m_version->setCurrentIndex(0);
     m_authProtocol->setCurrentIndex(0);
     m_privProtocol->setCurrentIndex(0);
+    m_encrypted->setChecked(false);
     onVersionChosen();
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The switch's own SNMP agent tables: a new row takes its index columns (name, version, model,
 # level, address) from its index, starts with its default columns so walks stay aligned, and is
-# refused when its index does not have the table's form; the agent state can be written.
+# refused when its index does not have the table's form; the agent state can be written; the
+# spanning-tree settings show in the BRIDGE-MIB port table.
 source "$(dirname "$0")/simlib.sh"
 AGENT=$DEV.25
 COMMUNITY=$AGENT.5.1.1
@@ -59,6 +60,18 @@ CASES
 check "agent state written" "2" "$(snmp_set "${W[@]}" $AGENT.1.0 i 2)"
 check "still answering" "2" "$(snmp_get "${R[@]}" $AGENT.1.0)"
 check "engine ID written" '"80 00 08 1C 04 "' "$(snmp_set -Ox "${W[@]}" $AGENT.7.0 x 8000081C04 | tr -d '\n')"
-check "spanning tree path cost written" "0" "$(snmp_set "${W[@]}" $DEV.6.2.1.5.3 i 0)"
+
+# Spanning tree: the path cost written per port shows in dot1dStpPortPathCost, 0 as the cost of
+# the port's speed (20 Tb/s / speed); a port with spanning tree off is disabled.
+STP_PORT=1.3.6.1.2.1.17.2.15.1
+check "path cost written" "4242" "$(snmp_set "${W[@]}" $DEV.6.2.1.5.3 i 4242)"
+check "path cost shown" "4242" "$(snmp_get "${R[@]}" $STP_PORT.5.3)"
+speed=$(snmp_get "${R[@]}" 1.3.6.1.2.1.2.2.1.5.3)
+check "automatic path cost" "0" "$(snmp_set "${W[@]}" $DEV.6.2.1.5.3 i 0)"
+check "automatic path cost by speed" "$((20000000000000 / speed))" "$(snmp_get "${R[@]}" $STP_PORT.5.3)"
+check "spanning tree off" "2" "$(snmp_set "${W[@]}" $STP_PORT.4.3 i 2)"
+check "port disabled" "1" "$(snmp_get "${R[@]}" $STP_PORT.3.3)"
+check "spanning tree on" "1" "$(snmp_set "${W[@]}" $STP_PORT.4.3 i 1)"
+check "port forwarding" "5" "$(snmp_get "${R[@]}" $STP_PORT.3.3)"
 
 finish
