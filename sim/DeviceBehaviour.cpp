@@ -7,7 +7,9 @@ namespace sim {
 
 DeviceBehaviour::DeviceBehaviour(MibStore& store, PortLayout layout, PortLinkModel::Clock clock,
                                  TransferSimulator::Schedule schedule, int transferStepMs, bool transferFail)
-    : m_ports(store, layout, std::move(clock)), m_transfers(store, std::move(schedule), transferStepMs, transferFail)
+    : m_ports(store, layout, std::move(clock)),
+      m_transfers(store, std::move(schedule), transferStepMs, transferFail),
+      m_spanningTree(store)
 {
     m_ports.capture();
 }
@@ -28,6 +30,7 @@ void DeviceBehaviour::written(const std::vector<Oid>& oids)
             m_transfers.operationWritten(oid);
         else
             m_ports.settingWritten(oid);
+        m_spanningTree.written(oid);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "LinkAnimator.h"
 #include "PortLinkModel.h"
+#include "SpanningTreeModel.h"
 #include "TransferSimulator.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ public:
 private:
     PortLinkModel m_ports;
     TransferSimulator m_transfers;
+    SpanningTreeModel m_spanningTree;
     std::unique_ptr<LinkAnimator> m_animator; // made on the first live step, from the links of that time
 };
 

@@ -18,6 +18,48 @@ const snmp::VarBind* RowStatusTable::defaultFor(uint32_t column) const
     return nullptr;
 }
 
+bool RowStatusTable::indexColumns(const Oid& index, std::vector<std::pair<uint32_t, snmp::VarBind>>& columns) const
+{
+    columns.clear();
+    size_t at = 0;
+    for (const IndexPart& part : indexParts) {
+        snmp::VarBind value;
+        if (part.kind == IndexPart::Number) {
+            if (at + 1 > index.size())
+                return false;
+            value = snmp::VarBind::integer({}, index[at]);
+            at += 1;
+        } else if (part.kind == IndexPart::IpAddress) {
+            if (at + 4 > index.size())
+                return false;
+            std::string octets;
+            for (size_t i = at; i < at + 4; ++i) {
+                if (index[i] > 255)
+                    return false;
+                octets += char(index[i]);
+            }
+            value = snmp::VarBind::ipAddress({}, octets);
+            at += 4;
+        } else {
+            // A length, then that many sub-identifiers (bytes of a name).
+            if (at >= index.size() || index[at] > index.size() - at - 1)
+                return false;
+            const size_t length = index[at];
+            std::string bytes;
+            for (size_t i = at + 1; i <= at + length; ++i) {
+                if (part.kind == IndexPart::Name && index[i] > 255)
+                    return false;
+                bytes += char(index[i]);
+            }
+            value = snmp::VarBind::octets({}, bytes);
+            at += 1 + length;
+        }
+        if (part.column != 0)
+            columns.emplace_back(part.column, value);
+    }
+    return indexParts.empty() || at == index.size();
+}
+
 bool ObjectRules::load(const std::string& path, std::string& error)
 {
     std::error_code code;
@@ -55,6 +97,40 @@ bool ObjectRules::loadText(const std::string& text, const std::string& fileName,
             return fail("bad OID \"" + oidText + "\"");
         if (keyword == "read-only" || keyword == "writable") {
             m_access.emplace_back(oid, keyword == "writable");
+            continue;
+        }
+        if (keyword == "row-index") {
+            RowStatusTable* table = nullptr;
+            for (auto& t : m_tables)
+                if (t.entry == oid)
+                    table = &t;
+            if (!table)
+                return fail("row-index before the row-status line of \"" + oidText + "\"");
+            std::string partText;
+            while (words >> partText) {
+                const auto colon = partText.find(':');
+                const std::string columnText = partText.substr(0, colon);
+                const std::string kind = colon == std::string::npos ? std::string() : partText.substr(colon + 1);
+                IndexPart part;
+                if (kind == "name")
+                    part.kind = IndexPart::Name;
+                else if (kind == "number")
+                    part.kind = IndexPart::Number;
+                else if (kind == "ip")
+                    part.kind = IndexPart::IpAddress;
+                else if (kind == "oid")
+                    part.kind = IndexPart::ObjectId;
+                else
+                    return fail("bad index part \"" + partText + "\"");
+                if (columnText != "-") {
+                    auto [end, ec] = std::from_chars(columnText.data(), columnText.data() + columnText.size(), part.column);
+                    if (ec != std::errc() || end != columnText.data() + columnText.size() || part.column == 0)
+                        return fail("bad index part \"" + partText + "\"");
+                }
+                table->indexParts.push_back(part);
+            }
+            if (table->indexParts.empty())
+                return fail("row-index without parts");
             continue;
         }
         if (keyword != "row-status")

@@ -7,6 +7,12 @@
 //   writable   OID                     exception inside a read-only subtree (longest match wins)
 //   row-status ENTRY COLUMN [CELL ...] rows of table ENTRY are created and destroyed through
 //                                      COLUMN; each CELL "column|tag|value" is a new row's default
+//   row-index  ENTRY PART ...          the form of the index of a row-status table, read when a row
+//                                      is created: PART "COLUMN:name" (length, then the bytes of a
+//                                      text; kept as OCTET STRING), "COLUMN:number" (one
+//                                      sub-identifier; INTEGER), "COLUMN:ip" (four; IpAddress), or
+//                                      "-:oid" (length, then an OID; kept in the index only). A row
+//                                      whose index has another form is refused (inconsistentName).
 
 #include "MibStore.h"
 
@@ -15,11 +21,22 @@
 
 namespace sim {
 
+// One part of a row's index; column 0 keeps the part in the index only.
+struct IndexPart {
+    enum Kind { Name, Number, IpAddress, ObjectId };
+    Kind kind = Number;
+    uint32_t column = 0;
+};
+
 struct RowStatusTable {
     Oid entry;
     uint32_t statusColumn = 0;
     std::vector<std::pair<uint32_t, snmp::VarBind>> defaults; // column, value (oid unused)
+    std::vector<IndexPart> indexParts;                        // empty: any index, no index columns
     const snmp::VarBind* defaultFor(uint32_t column) const;
+    // The columns a new row at `index` takes from it (column, value); false when the index does
+    // not have the table's form.
+    bool indexColumns(const Oid& index, std::vector<std::pair<uint32_t, snmp::VarBind>>& columns) const;
 };
 
 // Where an OID lies inside a RowStatus table.

@@ -55,8 +55,13 @@ long SetEvaluator::checkRowStatus(const TableCell& cell, const VarBind& vb) cons
     case RowStatus::NotInService:
         return exists ? ErrorStatus::NoError : ErrorStatus::InconsistentValue;
     case RowStatus::CreateAndGo:
-    case RowStatus::CreateAndWait:
-        return exists ? ErrorStatus::InconsistentValue : ErrorStatus::NoError;
+    case RowStatus::CreateAndWait: {
+        if (exists)
+            return ErrorStatus::InconsistentValue;
+        std::vector<std::pair<uint32_t, VarBind>> indexColumns;
+        return cell.table->indexColumns(cell.index, indexColumns) ? ErrorStatus::NoError
+                                                                   : ErrorStatus::InconsistentName;
+    }
     case RowStatus::Destroy:
         return ErrorStatus::NoError; // destroying a row that is not there is no error
     default: // notReady is never written, other numbers are no RowStatus at all
@@ -117,6 +122,11 @@ std::vector<Oid> SetEvaluator::apply(const std::vector<VarBind>& binds)
 void SetEvaluator::createRow(const RowStatusTable& table, const Oid& index, int status)
 {
     for (const auto& [column, value] : table.defaults)
+        m_store.put(concat(concat(table.entry, {column}), index), value);
+    // Index columns (a name, a version ...) read from the index itself.
+    std::vector<std::pair<uint32_t, VarBind>> indexColumns;
+    table.indexColumns(index, indexColumns);
+    for (const auto& [column, value] : indexColumns)
         m_store.put(concat(concat(table.entry, {column}), index), value);
     m_store.put(concat(concat(table.entry, {table.statusColumn}), index), VarBind::integer({}, status));
 }

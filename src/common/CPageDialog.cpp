@@ -130,9 +130,10 @@ void CPageDialog::readGet(CCommonSNMP& session, const std::vector<std::string>& 
     m_reads.begin();
     m_sessions.get(
         session, oids,
-        [this, onReply = std::move(onReply)](const SnmpReply& reply) {
+        [this, onReply = std::move(onReply), asked = int(oids.size())](const SnmpReply& reply) {
             onReply(reply);
-            m_reads.end(reply.ok());
+            // An answer that lacks values the page asked for is no complete read.
+            m_reads.end(reply.ok() && reply.count() >= asked);
         },
         timeoutMs);
 }

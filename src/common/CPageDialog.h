@@ -86,8 +86,9 @@ protected:
 
     // The read gate that Refresh and Apply follow; a page adds its own controls to it.
     PendingReads& reads() { return m_reads; }
-    // Reads that hold the gate until they have ended: a get succeeds with status 0, a walk when
-    // it read the whole table. The handlers run first, on the GUI thread.
+    // Reads that hold the gate until they have ended: a get succeeds with status 0 and a value
+    // for every OID, a walk when it read the whole table. The handlers run first, on the GUI
+    // thread.
     void readGet(CCommonSNMP& session, const std::vector<std::string>& oids, PageSessions::ReplyHandler onReply,
                  int timeoutMs = 0);
     void readWalk(CCommonSNMP& session, const std::vector<std::string>& columns, PageSessions::ReplyHandler onRow,

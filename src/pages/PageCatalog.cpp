@@ -9,6 +9,15 @@
 #include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
 #include "CUdpServiceDlg.h"
+#include "CSnmpCommunityDlg.h"
+#include "CSnmpEngineIdDlg.h"
+#include "CSnmpGlobalStateDlg.h"
+#include "CSnmpGroupDlg.h"
+#include "CSnmpHostDlg.h"
+#include "CSnmpTrapDlg.h"
+#include "CSnmpUserDlg.h"
+#include "CSnmpViewDlg.h"
+#include "CStpBridgeConfigDlg.h"
 
 #include <functional>
 #include <map>
@@ -29,6 +38,15 @@ const std::map<int, Factory>& factories()
         {MenuCommand::ForwardingTable, [](int) { return std::make_unique<CForwardingTableDlg>(); }},
         {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
+        {MenuCommand::SnmpCommunityTable, [](int) { return std::make_unique<CSnmpCommunityDlg>(); }},
+        {MenuCommand::SnmpHostTable, [](int) { return std::make_unique<CSnmpHostDlg>(); }},
+        {MenuCommand::SnmpTrap, [](int) { return std::make_unique<CSnmpTrapDlg>(); }},
+        {MenuCommand::SnmpGlobalState, [](int) { return std::make_unique<CSnmpGlobalStateDlg>(); }},
+        {MenuCommand::SnmpEngineId, [](int) { return std::make_unique<CSnmpEngineIdDlg>(); }},
+        {MenuCommand::SnmpUserTable, [](int) { return std::make_unique<CSnmpUserDlg>(); }},
+        {MenuCommand::SnmpGroupTable, [](int) { return std::make_unique<CSnmpGroupDlg>(); }},
+        {MenuCommand::SnmpViewTable, [](int) { return std::make_unique<CSnmpViewDlg>(); }},
+        {MenuCommand::SpanningTree, [](int) { return std::make_unique<CStpBridgeConfigDlg>(); }},
     };
     return table;
 }

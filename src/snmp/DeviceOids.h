@@ -121,4 +121,27 @@ inline const std::string poeLedMode = device("22.8.0");
 // SNMP agent group: its first object answers the device window's reachability probe.
 inline const std::string agentProbe = device("25.1.0");
 
+// Spanning tree: RSTP state (1 on, 2 off), protocol version (2 RSTP, 0 STP compatible), the
+// path cost written per port (0 automatic).
+inline const std::string rstpState = device("6.1.1.0");
+inline const std::string stpVersion = device("6.1.2.0");
+inline const std::string stpPortPathCost = device("6.2.1.5");
+
+// Loopback detection: the state of each port (1 on).
+inline const std::string lbdPortState = device("17.5.1.2");
+
+// The switch's own SNMP agent: on/off state (the probe above), its tables, engine ID and trap
+// switches .1 ... .8.
+inline const std::string agentState = agentProbe;
+enum AgentTable { AgentUsers = 2, AgentGroups = 3, AgentViews = 4, AgentCommunities = 5, AgentHosts = 6 };
+inline std::string agentColumn(AgentTable table, int column)
+{
+    return device("25." + std::to_string(int(table)) + ".1.1." + std::to_string(column));
+}
+inline const std::string agentEngineId = device("25.7.0");
+inline std::string agentTrap(int number)
+{
+    return device("25.8." + std::to_string(number) + ".0");
+}
+
 } // namespace snmp::deviceoid

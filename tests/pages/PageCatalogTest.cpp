@@ -17,7 +17,12 @@ TEST_F(PageCatalogTest, MenuCommandsOpenTheirPages)
         const char* dialog;
     };
     for (auto c : {Case{MenuCommand::PortConfiguration, "dlg201"}, {MenuCommand::SyslogHost, "dlg499"}, {MenuCommand::SystemInformation, "dlg80"}, {MenuCommand::InterfaceTable, "dlg49"}, {MenuCommand::IpTable, "dlg208"},
-                   {MenuCommand::ForwardingTable, "dlg278"}, {MenuCommand::TcpService, "dlg481"}, {MenuCommand::UdpService, "dlg482"}}) {
+                   {MenuCommand::ForwardingTable, "dlg278"}, {MenuCommand::TcpService, "dlg481"}, {MenuCommand::UdpService, "dlg482"},
+                   {MenuCommand::SnmpCommunityTable, "dlg204"}, {MenuCommand::SnmpHostTable, "dlg205"},
+                   {MenuCommand::SnmpTrap, "dlg207"}, {MenuCommand::SnmpGlobalState, "dlg209"},
+                   {MenuCommand::SnmpEngineId, "dlg210"}, {MenuCommand::SnmpUserTable, "dlg198"},
+                   {MenuCommand::SnmpGroupTable, "dlg200"}, {MenuCommand::SnmpViewTable, "dlg203"},
+                   {MenuCommand::SpanningTree, "dlg85"}}) {
         EXPECT_TRUE(PageCatalog::has(c.command)) << c.command;
         auto page = PageCatalog::create(c.command, 0);
         ASSERT_NE(page, nullptr) << c.command;
@@ -40,6 +45,9 @@ TEST_F(PageCatalogTest, ClosingAPageTracesEachOfItsSessions)
         {MenuCommand::SystemInformation, {"m_cCommonSNMP", "m_cCommonSNMPSet"}},
         {MenuCommand::ForwardingTable, {"m_cCommonSNMP", "m_cCommonSNMPAge"}},
         {MenuCommand::InterfaceTable, {"m_cCommonSNMP"}},
+        {MenuCommand::SnmpCommunityTable, {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPTable", "m_cCommonSNMPGetUse"}},
+        {MenuCommand::SnmpEngineId, {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPTable", "m_cCommonSNMPGetUse"}},
+        {MenuCommand::SpanningTree, {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPSet0"}},
     };
     for (const Case& c : cases) {
         TraceCapture trace;

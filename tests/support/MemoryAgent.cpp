@@ -231,6 +231,8 @@ ExchangeStatus MemoryAgent::exchange(const SnmpTarget& target, const SnmpPdu& re
         return ExchangeStatus::Answered;
     }
     answer(target, request, response);
+    if (fault.valueLimit >= 0 && response.binds.size() > size_t(fault.valueLimit))
+        response.binds.resize(size_t(fault.valueLimit));
     return ExchangeStatus::Answered;
 }
 

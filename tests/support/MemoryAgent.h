@@ -22,6 +22,7 @@ public:
         bool noAnswer = false;
         long errorStatus = 0;
         unsigned long errorIndex = 1;
+        int valueLimit = -1; // >= 0: a faulty agent answers with at most this many values
     };
 
     struct Request {
