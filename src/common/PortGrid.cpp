@@ -7,8 +7,7 @@
 PortGrid::PortGrid(int portCount, std::span<const PortGridSize> sizes, QPoint origin, int pitch, int rowStep)
     : m_portCount(std::max(portCount, 0)), m_perRow(m_portCount), m_pitch(pitch), m_rowStep(rowStep), m_origin(origin)
 {
-    const auto entry = std::find_if(sizes.begin(), sizes.end(), [&](const PortGridSize& s) { return s.portCount == portCount; });
-    if (entry != sizes.end()) {
+    if (const PortGridSize* entry = entryFor(sizes, portCount)) {
         m_window = entry->window;
         if (entry->perRow > 0)
             m_perRow = entry->perRow;
@@ -17,6 +16,12 @@ PortGrid::PortGrid(int portCount, std::span<const PortGridSize> sizes, QPoint or
             m_rowStep = entry->rowStep;
     }
     m_perRow = std::max(m_perRow, 1);
+}
+
+const PortGridSize* PortGrid::entryFor(std::span<const PortGridSize> sizes, int portCount)
+{
+    const auto entry = std::find_if(sizes.begin(), sizes.end(), [&](const PortGridSize& s) { return s.portCount == portCount; });
+    return entry == sizes.end() ? nullptr : &*entry;
 }
 
 int PortGrid::rows() const

@@ -30,6 +30,9 @@ public:
     // with the page's own pitch and window size.
     PortGrid(int portCount, std::span<const PortGridSize> sizes, QPoint origin, int pitch, int rowStep);
 
+    // The entry of `sizes` for portCount, nullptr when it has none.
+    static const PortGridSize* entryFor(std::span<const PortGridSize> sizes, int portCount);
+
     int portCount() const { return m_portCount; }
     int perRow() const { return m_perRow; }
     int rows() const;

@@ -6,6 +6,7 @@
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
+#include "CTrunkDlg.h"
 #include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
 #include "CUdpServiceDlg.h"
@@ -29,6 +30,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::ForwardingTable, [](int) { return std::make_unique<CForwardingTableDlg>(); }},
         {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
+        {MenuCommand::Trunk, [](int) { return std::make_unique<CTrunkDlg>(); }},
     };
     return table;
 }
