@@ -1,5 +1,6 @@
 #include "PortGrid.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -54,6 +55,12 @@ QLabel* PortGrid::addCaption(QWidget* parent, int port, int id, int dy) const
     caption->setObjectName(QString::number(id));
     caption->setAlignment(Qt::AlignCenter);
     const QRect column = cell(port);
+    // Narrow columns (many ports) take the number in a smaller font rather than let it overlap.
+    QFont font = caption->font();
+    constexpr qreal smallestPoints = 6;
+    while (QFontMetrics(font).horizontalAdvance(caption->text()) > column.width() - 2 && font.pointSizeF() > smallestPoints)
+        font.setPointSizeF(std::max(font.pointSizeF() - 0.5, smallestPoints));
+    caption->setFont(font);
     caption->setGeometry(column.x(), column.y() + dy, column.width(), caption->sizeHint().height());
     return caption;
 }

@@ -46,7 +46,8 @@ public:
     // Puts `control` in the port's cell, centred, `dy` below the row's top; a size of -1 keeps
     // the control's own.
     void place(QWidget* control, int port, int dy, int width = -1, int height = -1) const;
-    // The port number as a caption, named `id`, centred in the port's cell, `dy` below the top.
+    // The port number as a caption, named `id`, centred in the port's cell, `dy` below the top;
+    // in a smaller font when the column is too narrow for it.
     QLabel* addCaption(QWidget* parent, int port, int id, int dy) const;
 
 private:

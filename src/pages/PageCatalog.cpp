@@ -7,6 +7,7 @@
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
 #include "CTrunkDlg.h"
+#include "CVlanConfigDlg.h"
 #include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
 #include "CUdpServiceDlg.h"
@@ -31,6 +32,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
         {MenuCommand::Trunk, [](int) { return std::make_unique<CTrunkDlg>(); }},
+        {MenuCommand::VlanConfiguration, [](int) { return std::make_unique<CVlanConfigDlg>(); }},
     };
     return table;
 }

@@ -6,6 +6,23 @@
 
 #include <algorithm>
 
+VlanRecord MakeVlanRecord(int vid, const std::string& nameBytes, std::string egressOctets, std::string untaggedOctets,
+                          int portCount)
+{
+    VlanRecord record;
+    record.vid = vid;
+    record.name = TextFromUtf8(nameBytes);
+    record.egressOctets = std::move(egressOctets);
+    record.untaggedOctets = std::move(untaggedOctets);
+    const PortText egress = PortListToText(record.egressOctets, portCount);
+    const PortText untagged = PortListToText(record.untaggedOctets, portCount);
+    record.egress = egress.text;
+    record.egressCount = egress.count;
+    record.untagged = untagged.text;
+    record.untaggedCount = untagged.count;
+    return record;
+}
+
 std::optional<VlanRecord> VlanRecordFromRow(const SnmpReply& row, int portCount)
 {
     const std::string index = row.suffix(0);
@@ -15,18 +32,7 @@ std::optional<VlanRecord> VlanRecordFromRow(const SnmpReply& row, int portCount)
     const auto vid = LeadingInteger(std::string_view(index).substr(1));
     if (!vid || *vid < 1 || *vid > 4095)
         return std::nullopt;
-    VlanRecord record;
-    record.vid = int(*vid);
-    record.name = TextFromUtf8(row.text(0));
-    record.egressOctets = row.text(1);
-    record.untaggedOctets = row.text(2);
-    const PortText egress = PortListToText(record.egressOctets, portCount);
-    const PortText untagged = PortListToText(record.untaggedOctets, portCount);
-    record.egress = egress.text;
-    record.egressCount = egress.count;
-    record.untagged = untagged.text;
-    record.untaggedCount = untagged.count;
-    return record;
+    return MakeVlanRecord(int(*vid), row.text(0), row.text(1), row.text(2), portCount);
 }
 
 const VlanRecord* FindVlan(const VlanRecords& records, long long vid)

@@ -24,6 +24,10 @@ struct VlanRecord {
 
 using VlanRecords = std::vector<VlanRecord>;
 
+// A record from the values the switch holds for a VLAN.
+VlanRecord MakeVlanRecord(int vid, const std::string& nameBytes, std::string egressOctets, std::string untaggedOctets,
+                          int portCount);
+
 // The record of a row of the VLAN walk (name, egress, untagged, row status); nullopt for a row
 // that is not active or whose index is no VLAN ID.
 std::optional<VlanRecord> VlanRecordFromRow(const SnmpReply& row, int portCount);
