@@ -142,7 +142,7 @@ void TrunkValid::secondRound()
     walk(m_cCommonSNMPTable,
          {deviceoid::portColumn(deviceoid::PortConfigSpeed), deviceoid::portDefaultPriority, deviceoid::portPvid,
           deviceoid::portSecurity, deviceoid::portColumn(deviceoid::PortMedia), deviceoid::loopbackDetection,
-          deviceoid::bandwidthColumn(deviceoid::BandwidthIngress), deviceoid::bandwidthColumn(deviceoid::BandwidthEgress)},
+          deviceoid::bandwidthColumn(deviceoid::BandwidthTransmit), deviceoid::bandwidthColumn(deviceoid::BandwidthReceive)},
          &TrunkValid::takePortSettings);
 }
 
@@ -237,7 +237,7 @@ void TrunkValid::takePortFeatures(const SnmpReply& row)
 void TrunkValid::takePortSettings(const SnmpReply& row)
 {
     storeByPort(row, {&m_data.speed, &m_data.priority, &m_data.pvid, &m_data.portSecurity, &m_data.portType,
-                      &m_data.loopbackDetection, &m_data.bandwidthIngress, &m_data.bandwidthEgress});
+                      &m_data.loopbackDetection, &m_data.bandwidthTransmit, &m_data.bandwidthReceive});
 }
 
 void TrunkValid::takeMirroring(const SnmpReply& reply)

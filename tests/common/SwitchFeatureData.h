@@ -31,8 +31,8 @@ inline std::string SwitchFeatureData(int ports, const std::string& linkMembersHe
         data += cell(deviceoid::portSecurity, p, 2);
         data += cell(deviceoid::portColumn(deviceoid::PortMedia), p, 1);
         data += cell(deviceoid::loopbackDetection, p, 2);
-        data += cell(deviceoid::bandwidthColumn(deviceoid::BandwidthIngress), p, 0);
-        data += cell(deviceoid::bandwidthColumn(deviceoid::BandwidthEgress), p, 0);
+        data += cell(deviceoid::bandwidthColumn(deviceoid::BandwidthTransmit), p, 0);
+        data += cell(deviceoid::bandwidthColumn(deviceoid::BandwidthReceive), p, 0);
     }
     data += deviceoid::linkMembers + ".1|4x|" + linkMembersHex + "\n";
     data += deviceoid::vlanColumn(deviceoid::VlanEgress) + ".1|4x|" + all + "\n";
