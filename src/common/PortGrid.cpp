@@ -13,10 +13,17 @@ PortGrid::PortGrid(int portCount, std::span<const PortGridSize> sizes, QPoint or
         if (entry->perRow > 0)
             m_perRow = entry->perRow;
         m_pitch += entry->extraGap;
-        if (entry->rowStep > 0)
-            m_rowStep = entry->rowStep;
     }
     m_perRow = std::max(m_perRow, 1);
+}
+
+PortGrid::PortGrid(int portCount, int perRow, QPoint origin, int pitch, int rowStep)
+    : m_portCount(std::max(portCount, 0)),
+      m_perRow(std::max(perRow > 0 ? perRow : m_portCount, 1)),
+      m_pitch(pitch),
+      m_rowStep(rowStep),
+      m_origin(origin)
+{
 }
 
 const PortGridSize* PortGrid::entryFor(std::span<const PortGridSize> sizes, int portCount)

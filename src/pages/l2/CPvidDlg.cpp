@@ -18,8 +18,8 @@ namespace deviceoid = snmp::deviceoid;
 
 // Window size, boxes per row and extra gap by port count.
 constexpr PortGridSize gridSizes[] = {
-    {8, {420, 255}, 8, 0, 0},   {10, {460, 255}, 10, 0, 0}, {16, {450, 245}, 8, 10, 0}, {20, {460, 300}, 10, 0, 0},
-    {24, {545, 255}, 12, 0, 0}, {28, {625, 255}, 14, 0, 0}, {48, {545, 345}, 12, 0, 0}, {52, {585, 345}, 13, 0, 0},
+    {8, {420, 255}, 8, 0},   {10, {460, 255}, 10, 0}, {16, {450, 245}, 8, 10}, {20, {460, 300}, 10, 0},
+    {24, {545, 255}, 12, 0}, {28, {625, 255}, 14, 0}, {48, {545, 345}, 12, 0}, {52, {585, 345}, 13, 0},
 };
 constexpr QPoint gridOrigin{25, 65}; // the first caption; each edit box 20 pixels below its caption
 constexpr int columnPitch = 42;
@@ -30,14 +30,6 @@ constexpr QSize editSize{40, 20};
 // The switch needs a moment after the first 40 PVID writes.
 constexpr int pausePort = 40;
 constexpr int pauseMs = 50;
-
-int portOfIndex(const std::string& index, int portCount)
-{
-    if (index.size() < 2 || index[0] != '.' || index.find('.', 1) != std::string::npos)
-        return 0;
-    const auto port = LeadingInteger(std::string_view(index).substr(1));
-    return port && *port >= 1 && *port <= portCount ? int(*port) : 0;
-}
 
 } // namespace
 
@@ -103,7 +95,7 @@ void CPvidDlg::read()
 
 void CPvidDlg::takePvid(const SnmpReply& row)
 {
-    if (const int port = portOfIndex(row.suffix(0), m_portCount))
+    if (const int port = row.portIndex(0, m_portCount))
         m_pvids[std::size_t(port - 1)] = LeadingInteger(row.text(0)).value_or(0);
 }
 

@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -149,15 +148,6 @@ const CTrunkDlg::TrunkRow* CTrunkDlg::rowOf(long long trunkId) const
             return &row;
     }
     return nullptr;
-}
-
-void CTrunkDlg::refreshAfter(int pauseMs)
-{
-    reads().begin();
-    QTimer::singleShot(pauseMs, this, [this] {
-        reads().end(true);
-        refresh();
-    });
 }
 
 void CTrunkDlg::applyState()

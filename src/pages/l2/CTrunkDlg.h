@@ -53,8 +53,6 @@ private:
     void onRowChosen(int row);
     void applyState();
     void openMembers();
-    // Reads again once the switch has had `pauseMs` to take a write; Refresh and Apply wait.
-    void refreshAfter(int pauseMs);
     const TrunkRow* rowOf(long long trunkId) const;
 
     int m_portCount;

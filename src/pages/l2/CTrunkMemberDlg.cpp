@@ -23,13 +23,14 @@ namespace deviceoid = snmp::deviceoid;
 
 // Window size and boxes per row by port count; the boxes spread over the width.
 constexpr PortGridSize gridSizes[] = {
-    {8, {470, 275}, 0, 0, 0},   {10, {520, 275}, 0, 0, 0},  {16, {447, 275}, 0, 0, 0},  {24, {550, 275}, 0, 0, 0},
-    {28, {580, 275}, 0, 0, 0},  {48, {520, 330}, 24, 0, 45}, {52, {560, 330}, 26, 0, 45},
+    {8, {470, 275}, 0, 0},   {10, {520, 275}, 0, 0},  {16, {447, 275}, 0, 0},  {24, {550, 275}, 0, 0},
+    {28, {580, 275}, 0, 0},  {48, {520, 330}, 24, 0},  {52, {560, 330}, 26, 0},
 };
 constexpr int margin = 20;      // between the window's edges and the first and last column
 constexpr int gridTop = 100;    // the first row of captions
 constexpr int boxOffset = 18;   // a box below its caption
 constexpr int minimumPitch = 18;
+constexpr int rowStep = 45;   // the second row of 48 and 52 ports
 constexpr int minMembers = 2, maxMembers = 8;
 
 } // namespace
@@ -46,10 +47,9 @@ CTrunkMemberDlg::CTrunkMemberDlg(const QString& trunkId, const QString& modeText
     const PortGridSize* entry = PortGrid::entryFor(gridSizes, m_portCount);
     const int perRow = entry && entry->perRow > 0 ? entry->perRow : std::max(m_portCount, 1);
     const int pitch = entry ? std::max((entry->window.width() - 2 * margin) / perRow, minimumPitch) : minimumPitch;
-    const PortGrid grid(m_portCount, gridSizes, {margin, gridTop}, pitch, 45);
-    QSize size = grid.window();
+    const PortGrid grid(m_portCount, perRow, {margin, gridTop}, pitch, rowStep);
     const QSize needed(2 * margin + grid.extent().width(), gridTop + grid.extent().height() + boxOffset + 80);
-    size = size.isValid() ? size.expandedTo(needed) : needed;
+    const QSize size = entry ? entry->window.expandedTo(needed) : needed;
 
     auto* trunk = control<QLineEdit>(IdTrunkId);
     auto* mode = control<QLineEdit>(IdMode);

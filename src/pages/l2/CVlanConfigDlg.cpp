@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,14 +23,6 @@ const int columnWidths[] = {80, 120, 100, 220, 220};
 constexpr int maxVlans = 256;
 // The switch is given a moment after the mode change before it is read again.
 constexpr int asymmetricPauseMs = 50;
-
-int portOfIndex(const std::string& index, int portCount)
-{
-    if (index.size() < 2 || index[0] != '.' || index.find('.', 1) != std::string::npos)
-        return 0;
-    const auto port = LeadingInteger(std::string_view(index).substr(1));
-    return port && *port >= 1 && *port <= portCount ? int(*port) : 0;
-}
 
 } // namespace
 
@@ -129,7 +120,7 @@ void CVlanConfigDlg::readAsymmetric()
 
 void CVlanConfigDlg::takePvid(const SnmpReply& row)
 {
-    if (const int port = portOfIndex(row.suffix(0), m_portCount))
+    if (const int port = row.portIndex(0, m_portCount))
         m_pvids[std::size_t(port - 1)] = LeadingInteger(row.text(0)).value_or(0);
 }
 
@@ -165,12 +156,7 @@ void CVlanConfigDlg::applyAsymmetric()
         return;
     SetRequest request;
     request.integer(deviceoid::asymmetricVlan, m_asymmetric->isChecked() ? 1 : 2);
-    const bool written = write(m_cCommonSNMP, {request}).ok();
-    reads().begin();
-    QTimer::singleShot(written ? asymmetricPauseMs : 0, this, [this] {
-        reads().end(true);
-        refresh();
-    });
+    refreshAfter(write(m_cCommonSNMP, {request}).ok() ? asymmetricPauseMs : 0);
 }
 
 const VlanRecord* CVlanConfigDlg::selectedVlan(const QString& message)

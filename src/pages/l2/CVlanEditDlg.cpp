@@ -27,8 +27,8 @@ namespace deviceoid = snmp::deviceoid;
 
 // Window size, boxes per row and extra gap by port count (16 and 24 ports: the dialog's own size).
 constexpr PortGridSize gridSizes[] = {
-    {8, {500, 320}, 0, 38, 0}, {10, {510, 320}, 0, 29, 0}, {16, {}, 0, 11, 0},         {24, {}, 0, 2, 0},
-    {28, {570, 360}, 0, 0, 0}, {48, {530, 400}, 24, 0, 0}, {52, {550, 400}, 26, 0, 0},
+    {8, {500, 320}, 0, 38}, {10, {510, 320}, 0, 29}, {16, {}, 0, 11},         {24, {}, 0, 2},
+    {28, {570, 360}, 0, 0}, {48, {530, 400}, 24, 0}, {52, {550, 400}, 26, 0},
 };
 constexpr int basePitch = 16;
 constexpr int labelLeft = 16;
@@ -103,19 +103,15 @@ void CVlanEditDlg::buildPortBoxes()
     for (const char* caption : kindCaptions)
         labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(QString::fromLatin1(caption)));
     const int gridLeft = labelLeft + labelWidth + 10;
-    const int perRow = entry && entry->perRow > 0 ? entry->perRow : std::max(m_portCount, 1);
+    const int perRow = entry && entry->perRow > 0 ? entry->perRow : m_portCount;
     // The extra gap spreads few ports over the window, as far as the window's width allows.
-    int pitch = basePitch;
+    int pitch = basePitch + (entry ? entry->extraGap : 0);
     if (entry && entry->window.isValid())
-        pitch = std::clamp((entry->window.width() - gridLeft - rightMargin) / perRow, basePitch, basePitch + entry->extraGap);
-    else if (entry)
-        pitch += entry->extraGap;
-    const PortGrid grid(m_portCount, gridSizes, {gridLeft, captionTop}, pitch - (entry ? entry->extraGap : 0),
-                        gridRowStep);
-    QSize size = grid.window();
+        pitch = std::clamp((entry->window.width() - gridLeft - rightMargin) / std::max(perRow, 1), basePitch, pitch);
+    const PortGrid grid(m_portCount, perRow, {gridLeft, captionTop}, pitch, gridRowStep);
     const QSize needed(std::max(gridLeft + grid.extent().width() + rightMargin, 440),
                        captionTop + grid.extent().height() + gridRowStep + 56);
-    size = size.isValid() ? size.expandedTo(needed) : needed;
+    const QSize size = entry && entry->window.isValid() ? entry->window.expandedTo(needed) : needed;
 
     auto* portGroup = new QGroupBox(QStringLiteral("VLAN Port Member"), this);
     portGroup->setObjectName(QString::number(IdPortGroup));

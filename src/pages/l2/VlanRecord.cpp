@@ -25,12 +25,8 @@ VlanRecord MakeVlanRecord(int vid, const std::string& nameBytes, std::string egr
 
 std::optional<VlanRecord> VlanRecordFromRow(const SnmpReply& row, int portCount)
 {
-    const std::string index = row.suffix(0);
-    if (row.count() < 4 || row.text(3) != "1" || index.size() < 2 || index[0] != '.' ||
-        index.find('.', 1) != std::string::npos)
-        return std::nullopt;
-    const auto vid = LeadingInteger(std::string_view(index).substr(1));
-    if (!vid || *vid < 1 || *vid > 4095)
+    const auto vid = row.index(0);
+    if (row.count() < 4 || row.text(3) != "1" || !vid || *vid < 1 || *vid > 4095)
         return std::nullopt;
     return MakeVlanRecord(int(*vid), row.text(0), row.text(1), row.text(2), portCount);
 }
