@@ -60,6 +60,7 @@ std::string SimOptions::usage()
            "  --drop-every K            do not answer every K-th request\n"
            "  --error OID=STATUS        answer requests for OID with that error-status (repeatable)\n"
            "  --fdb-entries N           rows of the forwarding table (default 36)\n"
+           "  --vlans N                 fill the static VLAN table up to N VLANs (at most 4094)\n"
            "  --help                    this text\n"
            "  --version                 the program's version\n";
 }
@@ -149,6 +150,9 @@ bool SimOptions::parse(const std::vector<std::string>& args, SimOptions& out, st
                 return false;
         } else if (arg == "--fdb-entries") {
             if (!number(0, 1000000, out.fdbEntries))
+                return false;
+        } else if (arg == "--vlans") {
+            if (!number(0, 4094, out.vlans))
                 return false;
         } else if (arg == "--error") {
             if (!value(v))

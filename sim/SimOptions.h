@@ -23,6 +23,7 @@ struct SimOptions {
     int dropEvery = 0;
     std::map<std::string, long> errors; // numeric OID -> error-status
     int fdbEntries = 36;
+    int vlans = 0; // active static VLANs to fill the table up to (0: the seed data's)
     bool help = false;
 
     // Parses the arguments after the program name; false with `error` set on a bad command line.

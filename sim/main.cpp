@@ -12,6 +12,7 @@
 #include "SeedLoader.h"
 #include "SetEvaluator.h"
 #include "SimOptions.h"
+#include "VlanGenerator.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -77,6 +78,7 @@ int run(int argc, char** argv)
     for (int p = 1; p <= behaviour.ports().layout().portCount; ++p)
         if (behaviour.ports().isUp(p))
             portsWithLink.push_back(p);
+    VlanGenerator::fill(store, options.vlans, behaviour.ports().layout().portCount);
     FdbGenerator::fill(store, options.fdbEntries, portsWithLink, store.bytes(oids::ifCell(6, behaviour.ports().layout().portCount + 1)));
 
     SetEvaluator evaluator(store, rules, [&behaviour](const Oid& oid, const snmp::VarBind& vb) { return behaviour.checkValue(oid, vb); });

@@ -105,8 +105,8 @@ AggregationData::AggregationData(int ports)
       mirrorSourceIngress(zeros<PortFlags>(ports)),
       mirrorSourceEgress(zeros<PortFlags>(ports)),
       arpSpoofing(zeros<PortFlags>(ports)),
-      bandwidthIngress(zeros<PortValues>(ports)),
-      bandwidthEgress(zeros<PortValues>(ports)),
+      bandwidthTransmit(zeros<PortValues>(ports)),
+      bandwidthReceive(zeros<PortValues>(ports)),
       voiceMode(zeros<PortValues>(ports)),
       fdbDestination(zeros<PortFlags>(ports)),
       surveillanceState(zeros<PortValues>(ports)),
@@ -172,7 +172,7 @@ std::optional<QString> FirstAggregationRefusal(const AggregationData& data, cons
         return QStringLiteral("Cannot add a mirror port to an aggregated link.");
     if (!chosen.equal(data.arpSpoofing))
         return QStringLiteral("Cannot add ports of ARP Spoofing Prevent enable ports to an aggregated link.");
-    if (!chosen.equal(data.bandwidthIngress) || !chosen.equal(data.bandwidthEgress))
+    if (!chosen.equal(data.bandwidthTransmit) || !chosen.equal(data.bandwidthReceive))
         return QStringLiteral("Cannot add ports with different rate control configurations to an aggregated link.");
     if (data.stpEnabled) {
         for (const PortValues& column : data.stp) {

@@ -40,7 +40,7 @@ struct AggregationData {
     int64_t mirrorState = 0;         // 1 enabled
     int64_t mirrorTarget = 0;        // the mirror port
     PortFlags arpSpoofing;           // a port of some ARP spoofing prevention entry
-    PortValues bandwidthIngress, bandwidthEgress;
+    PortValues bandwidthTransmit, bandwidthReceive;
     std::array<PortValues, 7> stp;   // the seven spanning-tree port settings
     PortValues voiceMode;            // 1 auto
     PortFlags fdbDestination;        // the destination of some static FDB entry

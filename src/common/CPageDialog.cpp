@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -76,6 +77,15 @@ void CPageDialog::refresh()
 {
     m_reads.restart();
     read();
+}
+
+void CPageDialog::refreshAfter(int pauseMs)
+{
+    m_reads.begin();
+    QTimer::singleShot(pauseMs, this, [this] {
+        m_reads.end(true);
+        refresh();
+    });
 }
 
 QPushButton* CPageDialog::addButton(const QString& text, int controlId)

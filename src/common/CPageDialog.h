@@ -55,6 +55,8 @@ protected:
     virtual void apply() {}
     // Forgets earlier read failures and reads again.
     void refresh();
+    // refresh() once the switch has had `pauseMs` to take a write; Refresh and Apply wait for it.
+    void refreshAfter(int pauseMs);
     void showEvent(QShowEvent* event) override;
 
     CCommonSNMP& addSession(const char* memberName) { return m_sessions.add(memberName); }

@@ -1,5 +1,6 @@
 #include "CResizeDialog.h"
 
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QSizeGrip>
 
@@ -21,6 +22,22 @@ void CResizeDialog::showGrip(bool visible)
 {
     m_gripVisible = visible;
     m_grip->setVisible(visible);
+}
+
+int CResizeDialog::placeCornerButtons(std::initializer_list<QPushButton*> buttons, QSize size)
+{
+    constexpr int margin = 10, spacing = 6;
+    int right = size.width() - margin;
+    int top = size.height() - margin;
+    for (auto it = std::rbegin(buttons); it != std::rend(buttons); ++it) {
+        QPushButton* button = *it;
+        const QSize hint = button->sizeHint().expandedTo(QSize(80, 0));
+        button->setGeometry(right - hint.width(), size.height() - margin - hint.height(), hint.width(), hint.height());
+        right -= hint.width() + spacing;
+        top = std::min(top, button->y());
+        addAnchor({button->objectName().toInt(), MoveBoth, 100});
+    }
+    return top;
 }
 
 void CResizeDialog::showEvent(QShowEvent* event)

@@ -29,9 +29,14 @@ public:
 
     // False (and nothing changes) for an empty table.
     bool setAnchors(std::vector<Anchor> anchors);
+    void addAnchor(Anchor anchor) { m_anchors.push_back(anchor); }
     void showGrip(bool visible);
 
 protected:
+    // Puts the buttons in a row in the bottom-right corner of a client area of `size`, anchored
+    // to follow it; returns the row's top.
+    int placeCornerButtons(std::initializer_list<QPushButton*> buttons, QSize size);
+
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

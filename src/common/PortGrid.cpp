@@ -1,5 +1,6 @@
 #include "PortGrid.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -7,16 +8,28 @@
 PortGrid::PortGrid(int portCount, std::span<const PortGridSize> sizes, QPoint origin, int pitch, int rowStep)
     : m_portCount(std::max(portCount, 0)), m_perRow(m_portCount), m_pitch(pitch), m_rowStep(rowStep), m_origin(origin)
 {
-    const auto entry = std::find_if(sizes.begin(), sizes.end(), [&](const PortGridSize& s) { return s.portCount == portCount; });
-    if (entry != sizes.end()) {
+    if (const PortGridSize* entry = entryFor(sizes, portCount)) {
         m_window = entry->window;
         if (entry->perRow > 0)
             m_perRow = entry->perRow;
         m_pitch += entry->extraGap;
-        if (entry->rowStep > 0)
-            m_rowStep = entry->rowStep;
     }
     m_perRow = std::max(m_perRow, 1);
+}
+
+PortGrid::PortGrid(int portCount, int perRow, QPoint origin, int pitch, int rowStep)
+    : m_portCount(std::max(portCount, 0)),
+      m_perRow(std::max(perRow > 0 ? perRow : m_portCount, 1)),
+      m_pitch(pitch),
+      m_rowStep(rowStep),
+      m_origin(origin)
+{
+}
+
+const PortGridSize* PortGrid::entryFor(std::span<const PortGridSize> sizes, int portCount)
+{
+    const auto entry = std::find_if(sizes.begin(), sizes.end(), [&](const PortGridSize& s) { return s.portCount == portCount; });
+    return entry == sizes.end() ? nullptr : &*entry;
 }
 
 int PortGrid::rows() const
@@ -49,6 +62,12 @@ QLabel* PortGrid::addCaption(QWidget* parent, int port, int id, int dy) const
     caption->setObjectName(QString::number(id));
     caption->setAlignment(Qt::AlignCenter);
     const QRect column = cell(port);
+    // Narrow columns (many ports) take the number in a smaller font rather than let it overlap.
+    QFont font = caption->font();
+    constexpr qreal smallestPoints = 6;
+    while (QFontMetrics(font).horizontalAdvance(caption->text()) > column.width() - 2 && font.pointSizeF() > smallestPoints)
+        font.setPointSizeF(std::max(font.pointSizeF() - 0.5, smallestPoints));
+    caption->setFont(font);
     caption->setGeometry(column.x(), column.y() + dy, column.width(), caption->sizeHint().height());
     return caption;
 }

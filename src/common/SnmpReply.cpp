@@ -1,5 +1,7 @@
 #include "SnmpReply.h"
 
+#include "NumberText.h"
+
 std::string SnmpReply::text(int i) const
 {
     return i >= 0 && i < count() ? values[std::size_t(i)].text() : std::string();
@@ -13,4 +15,18 @@ QString SnmpReply::qtext(int i) const
 std::string SnmpReply::suffix(int i) const
 {
     return i >= 0 && i < int(suffixes.size()) ? suffixes[std::size_t(i)] : std::string();
+}
+
+std::optional<int64_t> SnmpReply::index(int i) const
+{
+    const std::string text = suffix(i);
+    if (text.size() < 2 || text[0] != '.' || text.find('.', 1) != std::string::npos)
+        return std::nullopt;
+    return LeadingInteger(std::string_view(text).substr(1));
+}
+
+int SnmpReply::portIndex(int i, int portCount) const
+{
+    const auto port = index(i);
+    return port && *port >= 1 && *port <= portCount ? int(*port) : 0;
 }

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 #include <string>
 
 struct SnmpReply : snmp::Reply {
@@ -20,4 +23,8 @@ struct SnmpReply : snmp::Reply {
     // The same as QString (numbers and addresses; text objects go through TextFromUtf8).
     QString qtext(int i) const;
     std::string suffix(int i) const;
+    // For walks: the index of value i when it is one number (".5" gives 5); nullopt otherwise.
+    std::optional<int64_t> index(int i) const;
+    // The port 1 ... portCount that a one-number index names; 0 for any other index.
+    int portIndex(int i, int portCount) const;
 };

@@ -18,15 +18,6 @@ const std::vector<std::string> stpColumns = {
     deviceoid::stpPortColumn(16), deviceoid::stpPortColumn(18), deviceoid::stpPortColumn(17),
     deviceoid::stpPortColumn(14)};
 
-// The port 1 ... portCount that a one-component index ".p" names; 0 for any other index.
-int portOfIndex(const std::string& index, int portCount)
-{
-    if (index.size() < 2 || index[0] != '.' || index.find('.', 1) != std::string::npos)
-        return 0;
-    const auto port = LeadingInteger(std::string_view(index).substr(1));
-    return port && *port >= 1 && *port <= portCount ? int(*port) : 0;
-}
-
 int64_t numberOf(const SnmpReply& reply, int i)
 {
     return LeadingInteger(reply.text(i)).value_or(0);
@@ -142,7 +133,7 @@ void TrunkValid::secondRound()
     walk(m_cCommonSNMPTable,
          {deviceoid::portColumn(deviceoid::PortConfigSpeed), deviceoid::portDefaultPriority, deviceoid::portPvid,
           deviceoid::portSecurity, deviceoid::portColumn(deviceoid::PortMedia), deviceoid::loopbackDetection,
-          deviceoid::bandwidthColumn(deviceoid::BandwidthIngress), deviceoid::bandwidthColumn(deviceoid::BandwidthEgress)},
+          deviceoid::bandwidthColumn(deviceoid::BandwidthTransmit), deviceoid::bandwidthColumn(deviceoid::BandwidthReceive)},
          &TrunkValid::takePortSettings);
 }
 
@@ -189,7 +180,7 @@ PortFlags TrunkValid::portListFlags(const std::string& octets) const
 void TrunkValid::storeByPort(const SnmpReply& row, const std::vector<PortValues*>& columns)
 {
     for (int i = 0; i < row.count() && i < int(columns.size()); ++i) {
-        if (const int port = portOfIndex(row.suffix(i), m_portCount))
+        if (const int port = row.portIndex(i, m_portCount))
             (*columns[std::size_t(i)])[std::size_t(port - 1)] = numberOf(row, i);
     }
 }
@@ -237,7 +228,7 @@ void TrunkValid::takePortFeatures(const SnmpReply& row)
 void TrunkValid::takePortSettings(const SnmpReply& row)
 {
     storeByPort(row, {&m_data.speed, &m_data.priority, &m_data.pvid, &m_data.portSecurity, &m_data.portType,
-                      &m_data.loopbackDetection, &m_data.bandwidthIngress, &m_data.bandwidthEgress});
+                      &m_data.loopbackDetection, &m_data.bandwidthTransmit, &m_data.bandwidthReceive});
 }
 
 void TrunkValid::takeMirroring(const SnmpReply& reply)

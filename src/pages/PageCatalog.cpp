@@ -6,6 +6,8 @@
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
+#include "CTrunkDlg.h"
+#include "CVlanConfigDlg.h"
 #include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
 #include "CUdpServiceDlg.h"
@@ -47,6 +49,8 @@ const std::map<int, Factory>& factories()
         {MenuCommand::SnmpGroupTable, [](int) { return std::make_unique<CSnmpGroupDlg>(); }},
         {MenuCommand::SnmpViewTable, [](int) { return std::make_unique<CSnmpViewDlg>(); }},
         {MenuCommand::SpanningTree, [](int) { return std::make_unique<CStpBridgeConfigDlg>(); }},
+        {MenuCommand::Trunk, [](int) { return std::make_unique<CTrunkDlg>(); }},
+        {MenuCommand::VlanConfiguration, [](int) { return std::make_unique<CVlanConfigDlg>(); }},
     };
     return table;
 }

@@ -55,8 +55,8 @@ inline const std::string staticFdbPort = device("9.3.1.3");
 inline const std::string dot1xState = device("11.2.1.0");
 inline const std::string dot1xPort = device("11.2.9.1.2");
 
-// Bandwidth control, indexed by port: the two rate limits.
-enum BandwidthColumn { BandwidthIngress = 2, BandwidthEgress = 3 };
+// Bandwidth control, indexed by port: the transmit and receive limits (kbit/s, 0 = none).
+enum BandwidthColumn { BandwidthTransmit = 2, BandwidthReceive = 3 };
 inline std::string bandwidthColumn(int column)
 {
     return device("13.1.2.1." + std::to_string(column));

@@ -86,8 +86,8 @@ const Rule rules[] = {
      [](auto& d) { d.mirrorState = 2, d.mirrorTarget = 2; }, "Cannot add a mirror port to an aggregated link."},
     {"11 ARP spoofing", [](auto& d) { d.arpSpoofing[0] = 1; }, [](auto& d) { d.arpSpoofing[0] = d.arpSpoofing[1] = 1; },
      "Cannot add ports of ARP Spoofing Prevent enable ports to an aggregated link."},
-    {"12 rate control", [](auto& d) { d.bandwidthEgress[1] = 64; },
-     [](auto& d) { d.bandwidthIngress[0] = d.bandwidthIngress[1] = 64; },
+    {"12 rate control", [](auto& d) { d.bandwidthReceive[1] = 64; },
+     [](auto& d) { d.bandwidthTransmit[0] = d.bandwidthTransmit[1] = 64; },
      "Cannot add ports with different rate control configurations to an aggregated link."},
     {"13 spanning tree", [](auto& d) { d.stpEnabled = true, d.stp[6][1] = 1; },
      [](auto& d) { d.stp[6][1] = 1; }, // spanning tree disabled on the switch

@@ -53,7 +53,7 @@ TEST_F(PortDialogBase, AnchorsFollowTheResizeAndTheOpeningSizeIsTheSmallest)
 
 TEST_F(PortDialogBase, GridTakesTheTableEntryOfThePortCount)
 {
-    static constexpr PortGridSize sizes[] = {{28, {625, 255}, 14, 0, 0}, {16, {450, 245}, 8, 10, 0}, {48, {545, 345}, 12, 0, 50}};
+    static constexpr PortGridSize sizes[] = {{28, {625, 255}, 14, 0}, {16, {450, 245}, 8, 10}, {48, {545, 345}, 12, 0}};
     const PortGrid twentyEight(28, sizes, {25, 65}, 42, 45);
     EXPECT_EQ(twentyEight.window(), QSize(625, 255));
     EXPECT_EQ(twentyEight.rows(), 2);
@@ -62,7 +62,8 @@ TEST_F(PortDialogBase, GridTakesTheTableEntryOfThePortCount)
     EXPECT_EQ(twentyEight.extent(), QSize(14 * 42, 45));
     const PortGrid sixteen(16, sizes, {25, 65}, 42, 45);
     EXPECT_EQ(sixteen.cell(8).x(), 25 + 7 * 52); // the extra gap widens each column
-    EXPECT_EQ(PortGrid(48, sizes, {0, 0}, 40, 45).cell(13).y(), 50);
+    EXPECT_EQ(PortGrid(48, sizes, {0, 0}, 40, 45).cell(13).y(), 45);
+    EXPECT_EQ(PortGrid(48, 24, {0, 0}, 20, 45).cell(25), QRect(0, 45, 20, 45));
     const PortGrid ten(10, sizes, {25, 65}, 42, 45); // not in the table: one row
     EXPECT_FALSE(ten.window().isValid());
     EXPECT_EQ(ten.rows(), 1);

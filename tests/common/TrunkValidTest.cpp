@@ -48,8 +48,8 @@ std::string switchData()
         data += row(deviceoid::portSecurity, p, p == 2 ? 1 : 2);
         data += row(deviceoid::portColumn(deviceoid::PortMedia), p, p > 6 ? 4 : 1);
         data += row(deviceoid::loopbackDetection, p, p == 1 ? 1 : 2);
-        data += row(deviceoid::bandwidthColumn(deviceoid::BandwidthIngress), p, 1000 + p);
-        data += row(deviceoid::bandwidthColumn(deviceoid::BandwidthEgress), p, 2000 + p);
+        data += row(deviceoid::bandwidthColumn(deviceoid::BandwidthTransmit), p, 1000 + p);
+        data += row(deviceoid::bandwidthColumn(deviceoid::BandwidthReceive), p, 2000 + p);
     }
     data += portList(deviceoid::linkMembers + ".1", "30000000"); // ports 3, 4
     data += portList(deviceoid::vlanColumn(deviceoid::VlanEgress) + ".1", "ff000000");
@@ -133,8 +133,8 @@ TEST_F(TrunkValidReads, ReadsEveryComparedObjectAtItsPort)
     EXPECT_EQ(d.portSecurity, (PortValues{2, 1, 2, 2, 2, 2, 2, 2}));
     EXPECT_EQ(d.portType, (PortValues{1, 1, 1, 1, 1, 1, 4, 4}));
     EXPECT_EQ(d.loopbackDetection, (PortValues{1, 2, 2, 2, 2, 2, 2, 2}));
-    EXPECT_EQ(d.bandwidthIngress[7], 1008);
-    EXPECT_EQ(d.bandwidthEgress[0], 2001);
+    EXPECT_EQ(d.bandwidthTransmit[7], 1008);
+    EXPECT_EQ(d.bandwidthReceive[0], 2001);
     EXPECT_EQ(d.mirrorState, 1);
     EXPECT_EQ(d.mirrorTarget, 5);
     EXPECT_EQ(d.fdbDestination, (PortFlags{0, 0, 0, 0, 0, 1, 0, 0}));

@@ -6,6 +6,7 @@
 #include "CListView.h"
 
 #include <QDialog>
+#include <QDir>
 
 #include <memory>
 
@@ -50,4 +51,14 @@ inline std::vector<std::string> bindTexts(const snmp::MemoryAgent::Request& requ
         texts.push_back(b.oid + "=" + std::to_string(b.tag) + ":" + value);
     }
     return texts;
+}
+
+// With SORVEX_SCREENSHOT_DIR set, saves the page as NAME.png there (to look at the layout).
+inline void saveScreenshot(QWidget& page, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("SORVEX_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    page.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }

@@ -6,6 +6,7 @@
 
 #include "SnmpTransport.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -29,6 +30,7 @@ public:
         PduType pduType = PduType::Get;
         SnmpTarget target;
         std::vector<VarBind> binds;
+        std::chrono::steady_clock::time_point received = std::chrono::steady_clock::now();
     };
 
     // Objects. `oid` may begin with "ENTERPRISE".
