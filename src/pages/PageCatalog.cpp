@@ -3,6 +3,8 @@
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
+#include "CJumboFrameDlg.h"
+#include "CMgmtVlanDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
@@ -29,6 +31,8 @@ const std::map<int, Factory>& factories()
         {MenuCommand::ForwardingTable, [](int) { return std::make_unique<CForwardingTableDlg>(); }},
         {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
+        {MenuCommand::JumboFrame, [](int) { return std::make_unique<CJumboFrameDlg>(); }},
+        {MenuCommand::ManagementVlan, [](int) { return std::make_unique<CMgmtVlanDlg>(); }},
     };
     return table;
 }

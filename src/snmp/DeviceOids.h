@@ -18,6 +18,8 @@ inline std::string device(std::string_view tail)
 inline const std::string reboot = device("1.9.0");
 inline const std::string saveConfig = device("1.10.0");
 inline const std::string fanStatus = device("1.15.1.0");
+// Jumbo frames on the whole switch (1 enabled, 2 disabled).
+inline const std::string jumboFrame = device("1.12.0");
 
 // Port table, indexed by port: configured speed/duplex, operating mode, flow control, operating
 // flow control, media type.
@@ -108,6 +110,11 @@ inline std::string syslog(int object)
 {
     return device("16.1." + std::to_string(object) + ".0");
 }
+
+// Management VLAN: restriction on or off (1 enabled, 2 disabled) and the VLAN the switch is
+// managed through.
+inline const std::string managementVlanState = device("7.2.0");
+inline const std::string managementVlanId = device("7.3.0");
 
 // Power over Ethernet: the port table (indexed "1.PORT"), power left, LED mode.
 enum PoeColumn { PoeState = 3, PoePower = 9, PoeVoltage = 10, PoeCurrent = 11, PoeClass = 12, PoeStatus = 13 };
