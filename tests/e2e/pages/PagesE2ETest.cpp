@@ -11,6 +11,8 @@
 #include "CIpAddressEdit.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
+#include "CJumboFrameDlg.h"
+#include "CMgmtVlanDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 namespace {
@@ -276,6 +279,52 @@ TEST_F(PagesE2E, TableViewsFilledFromTheSimulator)
         EXPECT_FALSE(listRows(page.get(), TableId::IdList).empty());
         screenshot(*page, QString::fromLatin1(c.name));
     }
+}
+
+TEST_F(PagesE2E, JumboFrameIsSwitchedOnInTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string jumbo = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.1.12.0");
+    CJumboFrameDlg page;
+    ASSERT_TRUE(openAndWait(page, CJumboFrameDlg::IdApply, 10000));
+    screenshot(page, QStringLiteral("jumbo-frame"));
+    auto* box = controlOf<QCheckBox>(&page, CJumboFrameDlg::IdEnable);
+    ASSERT_FALSE(box->isChecked());
+    box->click();
+    clickButton(&page, CJumboFrameDlg::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"Enabled Jumbo Frame"});
+    EXPECT_EQ(getValue(g_simAddress, jumbo), "1");
+    ASSERT_TRUE(waitUntil([&] { return !page.isVisible(); }, 10000));
+}
+
+TEST_F(PagesE2E, ManagementVlanIsWrittenToTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string base = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.7.");
+    CMgmtVlanDlg page;
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    auto* vlans = controlOf<QComboBox>(&page, CMgmtVlanDlg::IdVlanId);
+    ASSERT_TRUE(waitUntil([&] { return !controlOf<QLineEdit>(&page, CMgmtVlanDlg::IdVlanName)->text().isEmpty(); }));
+    EXPECT_EQ(vlans->currentText(), "1");
+    controlOf<QRadioButton>(&page, CMgmtVlanDlg::IdEnable)->click();
+    const int cameras = vlans->findText(QStringLiteral("100"));
+    ASSERT_GE(cameras, 0);
+    chooseItem(vlans, cameras);
+    ASSERT_TRUE(waitUntil([&] { return controlOf<QLineEdit>(&page, CMgmtVlanDlg::IdVlanName)->text() == "cameras"; }));
+    screenshot(page, QStringLiteral("management-vlan"));
+    clickButton(&page, CMgmtVlanDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(getValue(g_simAddress, base + "2.0"), "1");
+    EXPECT_EQ(getValue(g_simAddress, base + "3.0"), "100");
+
+    // Back as it was, so the demo's switch stays reachable.
+    controlOf<QRadioButton>(&page, CMgmtVlanDlg::IdDisable)->click();
+    chooseItem(vlans, vlans->findText(QStringLiteral("1")));
+    clickButton(&page, CMgmtVlanDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    EXPECT_EQ(getValue(g_simAddress, base + "2.0"), "2");
+    EXPECT_EQ(getValue(g_simAddress, base + "3.0"), "1");
 }
 
 } // namespace
