@@ -5,6 +5,7 @@
 #include "CIpTableDlg.h"
 #include "CJumboFrameDlg.h"
 #include "CMgmtVlanDlg.h"
+#include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
@@ -33,6 +34,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
         {MenuCommand::JumboFrame, [](int) { return std::make_unique<CJumboFrameDlg>(); }},
         {MenuCommand::ManagementVlan, [](int) { return std::make_unique<CMgmtVlanDlg>(); }},
+        {MenuCommand::PortMirroring, [](int) { return std::make_unique<CPortMirrorDlg>(); }},
     };
     return table;
 }
