@@ -2,9 +2,11 @@
 
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
+#include "CIgmpSnoopingDlg.h"
 #include "CIpTableDlg.h"
 #include "CJumboFrameDlg.h"
 #include "CMgmtVlanDlg.h"
+#include "CMulticastFilterDlg.h"
 #include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
@@ -35,6 +37,8 @@ const std::map<int, Factory>& factories()
         {MenuCommand::JumboFrame, [](int) { return std::make_unique<CJumboFrameDlg>(); }},
         {MenuCommand::ManagementVlan, [](int) { return std::make_unique<CMgmtVlanDlg>(); }},
         {MenuCommand::PortMirroring, [](int) { return std::make_unique<CPortMirrorDlg>(); }},
+        {MenuCommand::IgmpSnooping, [](int) { return std::make_unique<CIgmpSnoopingDlg>(); }},
+        {MenuCommand::MulticastFilteringMode, [](int) { return std::make_unique<CMulticastFilterDlg>(); }},
     };
     return table;
 }

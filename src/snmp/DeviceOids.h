@@ -116,6 +116,29 @@ inline std::string syslog(int object)
 inline const std::string managementVlanState = device("7.2.0");
 inline const std::string managementVlanId = device("7.3.0");
 
+// IGMP snooping: the global objects 1 ... 8 (state, router timeout, host timeout, robustness,
+// last member query interval, query interval, max response time, report to all ports); the VLAN
+// table, indexed by VLAN ID; the learned multicast groups.
+inline std::string igmpGlobal(int object)
+{
+    return device("10.1." + std::to_string(object) + ".0");
+}
+enum IgmpVlanColumn { IgmpVlanId = 1, IgmpVlanState = 2, IgmpVlanQuerier = 4, IgmpVlanRouterPorts = 6, IgmpVlanFastLeave = 8 };
+inline std::string igmpVlanColumn(int column)
+{
+    return device("10.3.4.1." + std::to_string(column));
+}
+enum MulticastEntryColumn { EntryVlanId = 1, EntryGroup = 2, EntryMac = 3, EntryPorts = 4 };
+inline std::string multicastEntryColumn(int column)
+{
+    return device("10.3.5.1." + std::to_string(column));
+}
+// Unregistered multicast groups, indexed by port: .1 the port, .2 forwarded (1) or filtered (2).
+inline std::string multicastFilterColumn(int column)
+{
+    return device("28.1.1." + std::to_string(column));
+}
+
 // Power over Ethernet: the port table (indexed "1.PORT"), power left, LED mode.
 enum PoeColumn { PoeState = 3, PoePower = 9, PoeVoltage = 10, PoeCurrent = 11, PoeClass = 12, PoeStatus = 13 };
 inline std::string poeColumn(int column)

@@ -9,10 +9,14 @@
 
 #include "CForwardingTableDlg.h"
 #include "CIpAddressEdit.h"
+#include "CIgmpSnoopingDlg.h"
+#include "CIgmpVlanDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
 #include "CJumboFrameDlg.h"
 #include "CMgmtVlanDlg.h"
+#include "CMulticastEntryDlg.h"
+#include "CMulticastFilterDlg.h"
 #include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
@@ -346,6 +350,64 @@ TEST_F(PagesE2E, PortMirroringIsWrittenToTheSimulator)
     EXPECT_EQ(getValue(g_simAddress, base + "3.0", true).simplified(), "C0 00 00 00");
     EXPECT_EQ(getValue(g_simAddress, base + "1.0"), "1");
     EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(5, CPortMirrorDlg::Tx))->isChecked());
+}
+
+TEST_F(PagesE2E, IgmpSnoopingPagesWriteTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string igmp = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.10.");
+    {
+        CIgmpSnoopingDlg page;
+        ASSERT_TRUE(openAndWait(page, CIgmpSnoopingDlg::IdApply, 10000));
+        EXPECT_TRUE(controlOf<QCheckBox>(&page, CIgmpSnoopingDlg::IdEnable)->isChecked());
+        screenshot(page, QStringLiteral("igmp-snooping"));
+        controlOf<QLineEdit>(&page, CIgmpSnoopingDlg::IdQueryInterval)->setText(QStringLiteral("200"));
+        clickButton(&page, CIgmpSnoopingDlg::IdApply);
+        ASSERT_TRUE(openAndWait(page, CIgmpSnoopingDlg::IdApply, 10000));
+        EXPECT_EQ(getValue(g_simAddress, igmp + "1.6.0"), "200");
+        EXPECT_EQ(controlOf<QLineEdit>(&page, CIgmpSnoopingDlg::IdQueryInterval)->text(), "200");
+    }
+    {
+        CIgmpVlanDlg page(true);
+        ASSERT_TRUE(openAndWait(page, CIgmpVlanDlg::IdApply, 10000));
+        const auto rows = listRows(&page, CIgmpVlanDlg::IdList);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[0], (QStringList{"1", "default", "Enabled", "Disabled", "Disabled", "25"}));
+        controlOf<CListView>(&page, CIgmpVlanDlg::IdList)->setCurrentCell(1, 0);
+        controlOf<QCheckBox>(&page, CIgmpVlanDlg::IdFirstRouterPort + 9)->setChecked(true); // port 10
+        screenshot(page, QStringLiteral("igmp-vlan-settings"));
+        clickButton(&page, CIgmpVlanDlg::IdRouterApply);
+        ASSERT_TRUE(openAndWait(page, CIgmpVlanDlg::IdApply, 10000));
+        EXPECT_EQ(getValue(g_simAddress, igmp + "3.4.1.6.100", true).simplified(), "00 40 00 00 00 00 00 00");
+        EXPECT_EQ(listRows(&page, CIgmpVlanDlg::IdList)[1][5], "10");
+    }
+    CMulticastEntryDlg groups;
+    ASSERT_TRUE(openAndWait(groups, CMulticastEntryDlg::IdRefresh, 10000));
+    const auto rows = listRows(&groups, CMulticastEntryDlg::IdList);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0][0], "1");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^239\\.\\d+\\.\\d+\\.\\d+$")).match(rows[0][2]).hasMatch());
+    screenshot(groups, QStringLiteral("multicast-entries"));
+}
+
+TEST_F(PagesE2E, MulticastFilteringModeIsWrittenToTheSimulator)
+{
+    talkTo(g_simAddress);
+    CMulticastFilterDlg page;
+    ASSERT_TRUE(openAndWait(page, CMulticastFilterDlg::IdApply, 10000));
+    ASSERT_EQ(listRows(&page, CMulticastFilterDlg::IdList).size(), 28u);
+    screenshot(page, QStringLiteral("multicast-filtering"));
+    chooseItem(controlOf<QComboBox>(&page, CMulticastFilterDlg::IdFromPort), 9);
+    chooseItem(controlOf<QComboBox>(&page, CMulticastFilterDlg::IdToPort), 10);
+    controlOf<QComboBox>(&page, CMulticastFilterDlg::IdMode)->setCurrentIndex(1);
+    clickButton(&page, CMulticastFilterDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMulticastFilterDlg::IdApply, 10000));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    const std::string mode = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.28.1.1.2.");
+    EXPECT_EQ(getValue(g_simAddress, mode + "10"), "2");
+    EXPECT_EQ(getValue(g_simAddress, mode + "11"), "2");
+    EXPECT_EQ(getValue(g_simAddress, mode + "12"), "1");
+    EXPECT_EQ(listRows(&page, CMulticastFilterDlg::IdList)[9][1], "Filtering Unregistered Groups");
 }
 
 } // namespace
