@@ -9,6 +9,7 @@
 #include "CMulticastFilterDlg.h"
 #include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
+#include "CSurveillanceVlanDlg.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
 #include "MenuCommand.h"
@@ -39,6 +40,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::PortMirroring, [](int) { return std::make_unique<CPortMirrorDlg>(); }},
         {MenuCommand::IgmpSnooping, [](int) { return std::make_unique<CIgmpSnoopingDlg>(); }},
         {MenuCommand::MulticastFilteringMode, [](int) { return std::make_unique<CMulticastFilterDlg>(); }},
+        {MenuCommand::SurveillanceVlan, [](int) { return std::make_unique<CSurveillanceVlanDlg>(); }},
     };
     return table;
 }

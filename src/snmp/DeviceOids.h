@@ -139,6 +139,19 @@ inline std::string multicastFilterColumn(int column)
     return device("28.1.1." + std::to_string(column));
 }
 
+// Auto surveillance VLAN, beside its state and VLAN ID: the priority (0 highest ... 3 low), the
+// tagged uplink/downlink ports (a PortList), and the device table, indexed by the six octets of
+// an address: .1 address, .2 description, .3 mask, .4 component type, .5 RowStatus.
+inline const std::string surveillancePriority = device("26.1.3.0");
+inline const std::string surveillancePorts = device("26.1.4.0");
+enum SurveillanceDeviceColumn { DeviceAddress = 1, DeviceDescription = 2, DeviceMask = 3, DeviceType = 4, DeviceRowStatus = 5 };
+inline std::string surveillanceDeviceColumn(int column)
+{
+    return device("26.2.1.1." + std::to_string(column));
+}
+// The OUIs of the voice VLAN (six octets each).
+inline const std::string voiceVlanOui = device("21.2.1.1.1");
+
 // Power over Ethernet: the port table (indexed "1.PORT"), power left, LED mode.
 enum PoeColumn { PoeState = 3, PoePower = 9, PoeVoltage = 10, PoeCurrent = 11, PoeClass = 12, PoeStatus = 13 };
 inline std::string poeColumn(int column)

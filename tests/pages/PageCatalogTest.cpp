@@ -67,6 +67,7 @@ TEST_F(PageCatalogTest, LayerTwoSettingsPagesOpenFromTheMenu)
         {MenuCommand::PortMirroring, "dlg229", dataSessions},
         {MenuCommand::IgmpSnooping, "dlg211", dataSessions},
         {MenuCommand::MulticastFilteringMode, "dlg501", {"m_cCommonSNMP", "m_cCommonSNMPTable", "m_cCommonSNMPTableGetTrunk"}},
+        {MenuCommand::SurveillanceVlan, "dlg220", dataSessions + QStringList{"m_cCommonSNMPGet", "m_cCommonSNMPTable"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog);

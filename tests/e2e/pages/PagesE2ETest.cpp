@@ -19,6 +19,7 @@
 #include "CMulticastFilterDlg.h"
 #include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
+#include "CSurveillanceVlanDlg.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
 #include "CTcpServiceDlg.h"
@@ -408,6 +409,45 @@ TEST_F(PagesE2E, MulticastFilteringModeIsWrittenToTheSimulator)
     EXPECT_EQ(getValue(g_simAddress, mode + "11"), "2");
     EXPECT_EQ(getValue(g_simAddress, mode + "12"), "1");
     EXPECT_EQ(listRows(&page, CMulticastFilterDlg::IdList)[9][1], "Filtering Unregistered Groups");
+}
+
+TEST_F(PagesE2E, SurveillanceVlanIsSwitchedOnAndGetsADeviceInTheSimulator)
+{
+    talkTo(g_simAddress);
+    using Dlg = CSurveillanceVlanDlg;
+    const std::string base = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.26.");
+    Dlg page;
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    ASSERT_FALSE(controlOf<QCheckBox>(&page, Dlg::IdEnable)->isChecked());
+    EXPECT_EQ(listRows(&page, Dlg::IdList).size(), 3u);
+    controlOf<QCheckBox>(&page, Dlg::IdEnable)->click();
+    boxes.answerQuestions({true}); // VLAN 100 exists
+    clickButton(&page, Dlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    EXPECT_EQ(boxes.texts().size(), 1);
+    EXPECT_EQ(getValue(g_simAddress, base + "1.1.0"), "1");
+    ASSERT_TRUE(controlOf<QLineEdit>(&page, Dlg::IdAddress)->isEnabled());
+
+    controlOf<QComboBox>(&page, Dlg::IdAddressKind)->setCurrentText(QStringLiteral("OUI"));
+    controlOf<QLineEdit>(&page, Dlg::IdAddress)->setText(QStringLiteral("00-11-22"));
+    controlOf<QLineEdit>(&page, Dlg::IdDescription)->setText(QStringLiteral("Door cameras"));
+    clickButton(&page, Dlg::IdAdd);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    EXPECT_EQ(getValue(g_simAddress, base + "2.1.1.3.0.17.34.0.0.0", true).simplified(), "FF FF FF 00 00 00");
+    const auto rows = listRows(&page, Dlg::IdList);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], (QStringList{"1", "Video Management Server", "Door cameras", "00-11-22-00-00-00"}));
+    screenshot(page, QStringLiteral("surveillance-vlan"));
+
+    // Back as it was.
+    controlOf<CListView>(&page, Dlg::IdList)->selectRow(0);
+    clickButton(&page, Dlg::IdDelete);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    controlOf<QCheckBox>(&page, Dlg::IdEnable)->click();
+    clickButton(&page, Dlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    EXPECT_EQ(getValue(g_simAddress, base + "1.1.0"), "2");
+    EXPECT_EQ(listRows(&page, Dlg::IdList).size(), 3u);
 }
 
 } // namespace
