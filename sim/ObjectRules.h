@@ -6,9 +6,9 @@
 //   read-only  OID                     the subtree cannot be written
 //   writable   OID                     exception inside a read-only subtree (longest match wins)
 //   row-status ENTRY COLUMN [CELL ...] rows of table ENTRY are created and destroyed through
-//                                      COLUMN; each CELL "column|tag|value" is a new row's default,
-//                                      "column|index-octets" the row's index arcs as octets (a
-//                                      table indexed by a MAC address keeps the address there)
+//                                      COLUMN; each CELL "column|tag|value" is a new row's default
+//                                      ("column|index-octets": the row's index arcs as octets, as a
+//                                      table indexed by a MAC address keeps the address)
 
 #include "MibStore.h"
 

@@ -93,7 +93,7 @@ CIgmpVlanDlg::CIgmpVlanDlg(bool snoopingEnabled)
     const PortGridSize layout[] = {{m_portCount, {}, perRow, 0, portRowStep}};
     const PortGrid grid(m_portCount, layout, {margin + 10, groupTop + 22}, portPitch, portRowStep);
     for (int port = 1; port <= m_portCount; ++port) {
-        QLabel* caption = grid.addCaption(this, port, IdFirstRouterPort + 1000 + port - 1, 0);
+        QLabel* caption = grid.addCaption(this, port, IdFirstRouterCaption + port - 1, 0);
         auto* box = control<QCheckBox>(IdFirstRouterPort + port - 1);
         box->setAccessibleName(QStringLiteral("Static Router Port %1").arg(port));
         caption->setBuddy(box);

@@ -29,7 +29,8 @@ public:
         IdFastLeave = 235,
         IdRouterGroup = 1150,
         IdViewEntries = 324,
-        IdFirstRouterPort = 6001, // + port - 1
+        IdFirstRouterPort = 6001,    // + port - 1
+        IdFirstRouterCaption = 7001, // + port - 1
     };
 
     // `snoopingEnabled`: the switch-wide state the IGMP page read last; the writes are offered
