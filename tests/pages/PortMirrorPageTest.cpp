@@ -202,11 +202,10 @@ TEST_F(PortMirrorPage, RefusedStepStopsTheWriteAndThePageReadsAgain)
     auto page = open();
     snmp::MemoryAgent::Fault refused;
     refused.errorStatus = snmp::ErrorStatus::BadValue;
-    agent->setObjectFault(target, refused);
+    agent->setRequestFault(2, refused); // the target, counted from open()
     box(page.get(), 5, Dlg::Tx)->click();
     clickButton(page.get(), Dlg::IdApply);
     EXPECT_EQ(sets(), (Sets{{octets(txList, noPorts), octets(rxList, noPorts)}, {integer(target, 6)}}));
-    agent->clearFaults();
     ASSERT_TRUE(openAndWait(*page, Dlg::IdApply));
     EXPECT_FALSE(agent->requestsOfType(snmp::PduType::Get).empty());
 }
