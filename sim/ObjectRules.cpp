@@ -144,6 +144,16 @@ bool ObjectRules::loadText(const std::string& text, const std::string& fileName,
             return fail("bad RowStatus column \"" + columnText + "\"");
         std::string cell;
         while (words >> cell) {
+            static const std::string indexOctets = "|index-octets";
+            if (cell.size() > indexOctets.size() && cell.ends_with(indexOctets)) {
+                uint32_t column = 0;
+                const char* last = cell.data() + cell.size() - indexOctets.size();
+                auto [stop, failed] = std::from_chars(cell.data(), last, column);
+                if (failed != std::errc() || stop != last || column == 0)
+                    return fail("bad default cell \"" + cell + "\"");
+                table.indexOctetColumns.push_back(column);
+                continue;
+            }
             // "column|tag|value" is parsed as the record "ENTRY.column|tag|value".
             snmp::VarBind value;
             bool skipped = false;

@@ -7,6 +7,8 @@
 //   writable   OID                     exception inside a read-only subtree (longest match wins)
 //   row-status ENTRY COLUMN [CELL ...] rows of table ENTRY are created and destroyed through
 //                                      COLUMN; each CELL "column|tag|value" is a new row's default
+//                                      ("column|index-octets": the row's index arcs as octets, as a
+//                                      table indexed by a MAC address keeps the address)
 //   row-index  ENTRY PART ...          the form of the index of a row-status table, read when a row
 //                                      is created: PART "COLUMN:name" (length, then the bytes of a
 //                                      text; kept as OCTET STRING), "COLUMN:number" (one
@@ -33,6 +35,7 @@ struct RowStatusTable {
     uint32_t statusColumn = 0;
     std::vector<std::pair<uint32_t, snmp::VarBind>> defaults; // column, value (oid unused)
     std::vector<IndexPart> indexParts;                        // empty: any index, no index columns
+    std::vector<uint32_t> indexOctetColumns;
     const snmp::VarBind* defaultFor(uint32_t column) const;
     // The columns a new row at `index` takes from it (column, value); false when the index does
     // not have the table's form.

@@ -129,6 +129,15 @@ void SetEvaluator::createRow(const RowStatusTable& table, const Oid& index, int 
     for (const auto& [column, value] : indexColumns)
         m_store.put(concat(concat(table.entry, {column}), index), value);
     m_store.put(concat(concat(table.entry, {table.statusColumn}), index), VarBind::integer({}, status));
+    // An index that is no string of octets leaves those cells out.
+    std::string indexOctets;
+    for (uint32_t arc : index) {
+        if (arc > 0xFF)
+            return;
+        indexOctets += static_cast<char>(arc);
+    }
+    for (uint32_t column : table.indexOctetColumns)
+        m_store.put(concat(concat(table.entry, {column}), index), VarBind::octets({}, indexOctets));
 }
 
 } // namespace sim

@@ -3,6 +3,8 @@
 #include "HexDigit.h"
 #include "MessageBox.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
@@ -62,4 +64,12 @@ std::string MacTextToIndex(const QString& macText)
         index += std::to_string(std::max(high, 0) * 16 + std::max(low, 0));
     }
     return index;
+}
+
+QString MacOctetsText(std::string_view octets)
+{
+    QStringList parts;
+    for (char c : octets)
+        parts << QStringLiteral("%1").arg(uint(static_cast<unsigned char>(c)), 2, 16, QLatin1Char('0')).toUpper();
+    return parts.join(QLatin1Char('-'));
 }

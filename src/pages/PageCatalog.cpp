@@ -2,8 +2,14 @@
 
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
+#include "CIgmpSnoopingDlg.h"
 #include "CIpTableDlg.h"
+#include "CJumboFrameDlg.h"
+#include "CMgmtVlanDlg.h"
+#include "CMulticastFilterDlg.h"
+#include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
+#include "CSurveillanceVlanDlg.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
 #include "CTrunkDlg.h"
@@ -51,6 +57,12 @@ const std::map<int, Factory>& factories()
         {MenuCommand::SpanningTree, [](int) { return std::make_unique<CStpBridgeConfigDlg>(); }},
         {MenuCommand::Trunk, [](int) { return std::make_unique<CTrunkDlg>(); }},
         {MenuCommand::VlanConfiguration, [](int) { return std::make_unique<CVlanConfigDlg>(); }},
+        {MenuCommand::JumboFrame, [](int) { return std::make_unique<CJumboFrameDlg>(); }},
+        {MenuCommand::ManagementVlan, [](int) { return std::make_unique<CMgmtVlanDlg>(); }},
+        {MenuCommand::PortMirroring, [](int) { return std::make_unique<CPortMirrorDlg>(); }},
+        {MenuCommand::IgmpSnooping, [](int) { return std::make_unique<CIgmpSnoopingDlg>(); }},
+        {MenuCommand::MulticastFilteringMode, [](int) { return std::make_unique<CMulticastFilterDlg>(); }},
+        {MenuCommand::SurveillanceVlan, [](int) { return std::make_unique<CSurveillanceVlanDlg>(); }},
     };
     return table;
 }

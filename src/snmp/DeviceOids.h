@@ -18,6 +18,8 @@ inline std::string device(std::string_view tail)
 inline const std::string reboot = device("1.9.0");
 inline const std::string saveConfig = device("1.10.0");
 inline const std::string fanStatus = device("1.15.1.0");
+// Jumbo frames on the whole switch (1 enabled, 2 disabled).
+inline const std::string jumboFrame = device("1.12.0");
 
 // Port table, indexed by port: configured speed/duplex, operating mode, flow control, operating
 // flow control, media type.
@@ -108,6 +110,47 @@ inline std::string syslog(int object)
 {
     return device("16.1." + std::to_string(object) + ".0");
 }
+
+// Management VLAN: restriction on or off (1 enabled, 2 disabled) and the VLAN the switch is
+// managed through.
+inline const std::string managementVlanState = device("7.2.0");
+inline const std::string managementVlanId = device("7.3.0");
+
+// IGMP snooping: the global objects 1 ... 8 (state, router timeout, host timeout, robustness,
+// last member query interval, query interval, max response time, report to all ports); the VLAN
+// table, indexed by VLAN ID; the learned multicast groups.
+inline std::string igmpGlobal(int object)
+{
+    return device("10.1." + std::to_string(object) + ".0");
+}
+enum IgmpVlanColumn { IgmpVlanId = 1, IgmpVlanState = 2, IgmpVlanQuerier = 4, IgmpVlanRouterPorts = 6, IgmpVlanFastLeave = 8 };
+inline std::string igmpVlanColumn(int column)
+{
+    return device("10.3.4.1." + std::to_string(column));
+}
+enum MulticastEntryColumn { EntryVlanId = 1, EntryGroup = 2, EntryMac = 3, EntryPorts = 4 };
+inline std::string multicastEntryColumn(int column)
+{
+    return device("10.3.5.1." + std::to_string(column));
+}
+// Unregistered multicast groups, indexed by port: .1 the port, .2 forwarded (1) or filtered (2).
+inline std::string multicastFilterColumn(int column)
+{
+    return device("28.1.1." + std::to_string(column));
+}
+
+// Auto surveillance VLAN, beside its state and VLAN ID: the priority (0 highest ... 3 low), the
+// tagged uplink/downlink ports (a PortList), and the device table, indexed by the six octets of
+// an address: .1 address, .2 description, .3 mask, .4 component type, .5 RowStatus.
+inline const std::string surveillancePriority = device("26.1.3.0");
+inline const std::string surveillancePorts = device("26.1.4.0");
+enum SurveillanceDeviceColumn { DeviceAddress = 1, DeviceDescription = 2, DeviceMask = 3, DeviceType = 4, DeviceRowStatus = 5 };
+inline std::string surveillanceDeviceColumn(int column)
+{
+    return device("26.2.1.1." + std::to_string(column));
+}
+// The OUIs of the voice VLAN (six octets each).
+inline const std::string voiceVlanOui = device("21.2.1.1.1");
 
 // Power over Ethernet: the port table (indexed "1.PORT"), power left, LED mode.
 enum PoeColumn { PoeState = 3, PoePower = 9, PoeVoltage = 10, PoeCurrent = 11, PoeClass = 12, PoeStatus = 13 };

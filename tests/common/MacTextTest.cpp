@@ -45,3 +45,10 @@ TEST(MacTextToIndex, EachOctetInDecimalAfterADot)
     EXPECT_EQ(MacTextToIndex("FF-fe-00-00-00-0A"), ".255.254.0.0.0.10");
     EXPECT_EQ(MacTextToIndex(""), "");
 }
+
+TEST(MacOctetsText, TwoUpperCaseDigitsPerOctet)
+{
+    EXPECT_EQ(MacOctetsText(std::string("\x01\x00\x5e\x7f\xff\xfa", 6)), "01-00-5E-7F-FF-FA");
+    EXPECT_EQ(MacOctetsText(std::string("\x0a\x5c\x31", 3)), "0A-5C-31");
+    EXPECT_EQ(MacOctetsText(""), "");
+}

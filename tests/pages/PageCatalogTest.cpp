@@ -61,4 +61,35 @@ TEST_F(PageCatalogTest, ClosingAPageTracesEachOfItsSessions)
     }
 }
 
+TEST_F(PageCatalogTest, LayerTwoSettingsPagesOpenFromTheMenu)
+{
+    struct Case {
+        int command;
+        const char* dialog;
+        QStringList closed;
+    };
+    const QStringList dataSessions{"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPLink"};
+    const Case cases[] = {
+        {MenuCommand::JumboFrame, "dlg174", {"m_cCommonSNMP"}},
+        {MenuCommand::ManagementVlan, "dlg223", {"m_cCommonSNMP", "m_cCommonSNMPSet", "m_cCommonSNMPTable"}},
+        {MenuCommand::PortMirroring, "dlg229", dataSessions},
+        {MenuCommand::IgmpSnooping, "dlg211", dataSessions},
+        {MenuCommand::MulticastFilteringMode, "dlg501", {"m_cCommonSNMP", "m_cCommonSNMPTable", "m_cCommonSNMPTableGetTrunk"}},
+        {MenuCommand::SurveillanceVlan, "dlg220", dataSessions + QStringList{"m_cCommonSNMPGet", "m_cCommonSNMPTable"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        TraceCapture trace;
+        auto page = PageCatalog::create(c.command, 0);
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->objectName(), c.dialog);
+        page->show();
+        page->reject();
+        QStringList expected{"==================DestroyWindow==============="};
+        for (const QString& member : c.closed)
+            expected << "==================" + member + ".Close===============";
+        EXPECT_EQ(TraceCapture::lines(), expected);
+    }
+}
+
 } // namespace

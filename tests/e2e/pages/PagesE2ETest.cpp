@@ -9,9 +9,17 @@
 
 #include "CForwardingTableDlg.h"
 #include "CIpAddressEdit.h"
+#include "CIgmpSnoopingDlg.h"
+#include "CIgmpVlanDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
+#include "CJumboFrameDlg.h"
+#include "CMgmtVlanDlg.h"
+#include "CMulticastEntryDlg.h"
+#include "CMulticastFilterDlg.h"
+#include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
+#include "CSurveillanceVlanDlg.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
 #include "CTcpServiceDlg.h"
@@ -24,6 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 namespace {
@@ -276,6 +285,169 @@ TEST_F(PagesE2E, TableViewsFilledFromTheSimulator)
         EXPECT_FALSE(listRows(page.get(), TableId::IdList).empty());
         screenshot(*page, QString::fromLatin1(c.name));
     }
+}
+
+TEST_F(PagesE2E, JumboFrameIsSwitchedOnInTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string jumbo = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.1.12.0");
+    CJumboFrameDlg page;
+    ASSERT_TRUE(openAndWait(page, CJumboFrameDlg::IdApply, 10000));
+    screenshot(page, QStringLiteral("jumbo-frame"));
+    auto* box = controlOf<QCheckBox>(&page, CJumboFrameDlg::IdEnable);
+    ASSERT_FALSE(box->isChecked());
+    box->click();
+    clickButton(&page, CJumboFrameDlg::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"Enabled Jumbo Frame"});
+    EXPECT_EQ(getValue(g_simAddress, jumbo), "1");
+    ASSERT_TRUE(waitUntil([&] { return !page.isVisible(); }, 10000));
+}
+
+TEST_F(PagesE2E, ManagementVlanIsWrittenToTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string base = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.7.");
+    CMgmtVlanDlg page;
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    auto* vlans = controlOf<QComboBox>(&page, CMgmtVlanDlg::IdVlanId);
+    ASSERT_TRUE(waitUntil([&] { return !controlOf<QLineEdit>(&page, CMgmtVlanDlg::IdVlanName)->text().isEmpty(); }));
+    EXPECT_EQ(vlans->currentText(), "1");
+    controlOf<QRadioButton>(&page, CMgmtVlanDlg::IdEnable)->click();
+    const int cameras = vlans->findText(QStringLiteral("100"));
+    ASSERT_GE(cameras, 0);
+    chooseItem(vlans, cameras);
+    ASSERT_TRUE(waitUntil([&] { return controlOf<QLineEdit>(&page, CMgmtVlanDlg::IdVlanName)->text() == "cameras"; }));
+    screenshot(page, QStringLiteral("management-vlan"));
+    clickButton(&page, CMgmtVlanDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(getValue(g_simAddress, base + "2.0"), "1");
+    EXPECT_EQ(getValue(g_simAddress, base + "3.0"), "100");
+
+    // Back as it was, so the demo's switch stays reachable.
+    controlOf<QRadioButton>(&page, CMgmtVlanDlg::IdDisable)->click();
+    chooseItem(vlans, vlans->findText(QStringLiteral("1")));
+    clickButton(&page, CMgmtVlanDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    EXPECT_EQ(getValue(g_simAddress, base + "2.0"), "2");
+    EXPECT_EQ(getValue(g_simAddress, base + "3.0"), "1");
+}
+
+TEST_F(PagesE2E, PortMirroringIsWrittenToTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string base = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.18.");
+    CPortMirrorDlg page;
+    ASSERT_TRUE(openAndWait(page, CPortMirrorDlg::IdApply, 10000));
+    EXPECT_EQ(controlOf<QComboBox>(&page, CPortMirrorDlg::IdTarget)->currentText(), "16");
+    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(1, CPortMirrorDlg::Both))->isChecked());
+    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(2, CPortMirrorDlg::Rx))->isChecked());
+    screenshot(page, QStringLiteral("port-mirroring"));
+    controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(5, CPortMirrorDlg::Tx))->click();
+    clickButton(&page, CPortMirrorDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CPortMirrorDlg::IdApply, 10000));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(getValue(g_simAddress, base + "4.0", true).simplified(), "88 00 00 00");
+    EXPECT_EQ(getValue(g_simAddress, base + "3.0", true).simplified(), "C0 00 00 00");
+    EXPECT_EQ(getValue(g_simAddress, base + "1.0"), "1");
+    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(5, CPortMirrorDlg::Tx))->isChecked());
+}
+
+TEST_F(PagesE2E, IgmpSnoopingPagesWriteTheSimulator)
+{
+    talkTo(g_simAddress);
+    const std::string igmp = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.10.");
+    {
+        CIgmpSnoopingDlg page;
+        ASSERT_TRUE(openAndWait(page, CIgmpSnoopingDlg::IdApply, 10000));
+        EXPECT_TRUE(controlOf<QCheckBox>(&page, CIgmpSnoopingDlg::IdEnable)->isChecked());
+        screenshot(page, QStringLiteral("igmp-snooping"));
+        controlOf<QLineEdit>(&page, CIgmpSnoopingDlg::IdQueryInterval)->setText(QStringLiteral("200"));
+        clickButton(&page, CIgmpSnoopingDlg::IdApply);
+        ASSERT_TRUE(openAndWait(page, CIgmpSnoopingDlg::IdApply, 10000));
+        EXPECT_EQ(getValue(g_simAddress, igmp + "1.6.0"), "200");
+        EXPECT_EQ(controlOf<QLineEdit>(&page, CIgmpSnoopingDlg::IdQueryInterval)->text(), "200");
+    }
+    {
+        CIgmpVlanDlg page(true);
+        ASSERT_TRUE(openAndWait(page, CIgmpVlanDlg::IdApply, 10000));
+        const auto rows = listRows(&page, CIgmpVlanDlg::IdList);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[0], (QStringList{"1", "default", "Enabled", "Disabled", "Disabled", "25"}));
+        controlOf<CListView>(&page, CIgmpVlanDlg::IdList)->setCurrentCell(1, 0);
+        controlOf<QCheckBox>(&page, CIgmpVlanDlg::IdFirstRouterPort + 9)->setChecked(true); // port 10
+        screenshot(page, QStringLiteral("igmp-vlan-settings"));
+        clickButton(&page, CIgmpVlanDlg::IdRouterApply);
+        ASSERT_TRUE(openAndWait(page, CIgmpVlanDlg::IdApply, 10000));
+        EXPECT_EQ(getValue(g_simAddress, igmp + "3.4.1.6.100", true).simplified(), "00 40 00 00 00 00 00 00");
+        EXPECT_EQ(listRows(&page, CIgmpVlanDlg::IdList)[1][5], "10");
+    }
+    CMulticastEntryDlg groups;
+    ASSERT_TRUE(openAndWait(groups, CMulticastEntryDlg::IdRefresh, 10000));
+    const auto rows = listRows(&groups, CMulticastEntryDlg::IdList);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0][0], "1");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^239\\.\\d+\\.\\d+\\.\\d+$")).match(rows[0][2]).hasMatch());
+    screenshot(groups, QStringLiteral("multicast-entries"));
+}
+
+TEST_F(PagesE2E, MulticastFilteringModeIsWrittenToTheSimulator)
+{
+    talkTo(g_simAddress);
+    CMulticastFilterDlg page;
+    ASSERT_TRUE(openAndWait(page, CMulticastFilterDlg::IdApply, 10000));
+    ASSERT_EQ(listRows(&page, CMulticastFilterDlg::IdList).size(), 28u);
+    screenshot(page, QStringLiteral("multicast-filtering"));
+    chooseItem(controlOf<QComboBox>(&page, CMulticastFilterDlg::IdFromPort), 9);
+    chooseItem(controlOf<QComboBox>(&page, CMulticastFilterDlg::IdToPort), 10);
+    controlOf<QComboBox>(&page, CMulticastFilterDlg::IdMode)->setCurrentIndex(1);
+    clickButton(&page, CMulticastFilterDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMulticastFilterDlg::IdApply, 10000));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    const std::string mode = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.28.1.1.2.");
+    EXPECT_EQ(getValue(g_simAddress, mode + "10"), "2");
+    EXPECT_EQ(getValue(g_simAddress, mode + "11"), "2");
+    EXPECT_EQ(getValue(g_simAddress, mode + "12"), "1");
+    EXPECT_EQ(listRows(&page, CMulticastFilterDlg::IdList)[9][1], "Filtering Unregistered Groups");
+}
+
+TEST_F(PagesE2E, SurveillanceVlanIsSwitchedOnAndGetsADeviceInTheSimulator)
+{
+    talkTo(g_simAddress);
+    using Dlg = CSurveillanceVlanDlg;
+    const std::string base = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.26.");
+    Dlg page;
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    ASSERT_FALSE(controlOf<QCheckBox>(&page, Dlg::IdEnable)->isChecked());
+    EXPECT_EQ(listRows(&page, Dlg::IdList).size(), 3u);
+    controlOf<QCheckBox>(&page, Dlg::IdEnable)->click();
+    boxes.answerQuestions({true}); // VLAN 100 exists
+    clickButton(&page, Dlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    EXPECT_EQ(boxes.texts().size(), 1);
+    EXPECT_EQ(getValue(g_simAddress, base + "1.1.0"), "1");
+    ASSERT_TRUE(controlOf<QLineEdit>(&page, Dlg::IdAddress)->isEnabled());
+
+    controlOf<QComboBox>(&page, Dlg::IdAddressKind)->setCurrentText(QStringLiteral("OUI"));
+    controlOf<QLineEdit>(&page, Dlg::IdAddress)->setText(QStringLiteral("00-11-22"));
+    controlOf<QLineEdit>(&page, Dlg::IdDescription)->setText(QStringLiteral("Door cameras"));
+    clickButton(&page, Dlg::IdAdd);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    EXPECT_EQ(getValue(g_simAddress, base + "2.1.1.3.0.17.34.0.0.0", true).simplified(), "FF FF FF 00 00 00");
+    const auto rows = listRows(&page, Dlg::IdList);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0], (QStringList{"1", "Video Management Server", "Door cameras", "00-11-22-00-00-00"}));
+    screenshot(page, QStringLiteral("surveillance-vlan"));
+
+    // Back as it was.
+    controlOf<CListView>(&page, Dlg::IdList)->selectRow(0);
+    clickButton(&page, Dlg::IdDelete);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    controlOf<QCheckBox>(&page, Dlg::IdEnable)->click();
+    clickButton(&page, Dlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, Dlg::IdApply, 10000));
+    EXPECT_EQ(getValue(g_simAddress, base + "1.1.0"), "2");
+    EXPECT_EQ(listRows(&page, Dlg::IdList).size(), 3u);
 }
 
 } // namespace

@@ -48,4 +48,11 @@ check "refused writes changed nothing" "1 7 100 200 4000 " "$(vlan_ids)"
 check_contains "version 1 reports a bad RowStatus as badValue" "badValue" \
   "$(snmp_set "${V1_WRITE[@]}" "$SIM_ADDR" $VLAN.5.100 i 5)"
 
+# The surveillance device table keeps a new row's address, its index, in column .1.
+DEVICES=$DEV.26.2.1.1
+check "device row created" "4" "$(snmp_set "${V3[@]}" $DEVICES.5.0.17.34.0.0.0 i 4)"
+check "its address is its index" '"00 11 22 00 00 00 "' "$(snmp_get -Ox "${V3[@]}" $DEVICES.1.0.17.34.0.0.0 | tr -d '\n')"
+check "its mask starts full" '"FF FF FF FF FF FF "' "$(snmp_get -Ox "${V3[@]}" $DEVICES.3.0.17.34.0.0.0 | tr -d '\n')"
+check "device row destroyed" "" "$(snmp_set "${V3[@]}" $DEVICES.5.0.17.34.0.0.0 i 6 >/dev/null; snmp_walk "${V1_READ[@]}" "$SIM_ADDR" $DEVICES | grep '\.0\.17\.34\.0\.0\.0 ')"
+
 finish
