@@ -1,5 +1,6 @@
 #include "PageCatalog.h"
 
+#include "CFirmwareDlg.h"
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
@@ -29,6 +30,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::ForwardingTable, [](int) { return std::make_unique<CForwardingTableDlg>(); }},
         {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
+        {MenuCommand::Firmware, [](int) { return std::make_unique<CFirmwareDlg>(); }},
     };
     return table;
 }

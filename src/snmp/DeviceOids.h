@@ -89,7 +89,12 @@ inline const std::string surveillanceVlanId = device("26.1.2.0");
 inline const std::string surveillancePortState = device("34.1.5.1.2");
 inline const std::string surveillancePortMode = device("34.1.5.1.3");
 
-// TFTP transfers: operation and status of the firmware and the configuration transfer.
+// TFTP transfers of the firmware and the configuration: the TFTP server, the file name, the
+// operation (1 the switch fetches, 2 it sends) and the transfer status.
+inline const std::string firmwareServer = device("3.1.0");
+inline const std::string firmwareFile = device("3.2.0");
+inline const std::string configServer = device("3.5.0");
+inline const std::string configFile = device("3.6.0");
 inline const std::string firmwareOperation = device("3.3.0");
 inline const std::string firmwareStatus = device("3.4.0");
 inline const std::string configOperation = device("3.7.0");
