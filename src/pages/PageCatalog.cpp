@@ -4,6 +4,8 @@
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
+#include "CPoeGlobalDlg.h"
+#include "CPoePortDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
 #include "CSystemInfoDlg.h"
@@ -31,6 +33,8 @@ const std::map<int, Factory>& factories()
         {MenuCommand::TcpService, [](int) { return std::make_unique<CTcpServiceDlg>(); }},
         {MenuCommand::UdpService, [](int) { return std::make_unique<CUdpServiceDlg>(); }},
         {MenuCommand::Firmware, [](int) { return std::make_unique<CFirmwareDlg>(); }},
+        {MenuCommand::PoeGlobal, [](int) { return std::make_unique<CPoeGlobalDlg>(); }},
+        {MenuCommand::PoePortConfig, [](int) { return std::make_unique<CPoePortDlg>(); }},
     };
     return table;
 }
