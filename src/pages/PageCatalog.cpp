@@ -4,6 +4,9 @@
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIpTableDlg.h"
+#include "CLldpGlobalDlg.h"
+#include "CLldpMedDlg.h"
+#include "CLldpRemoteDlg.h"
 #include "CPoeGlobalDlg.h"
 #include "CPoePortDlg.h"
 #include "CPortSetInfo.h"
@@ -35,6 +38,9 @@ const std::map<int, Factory>& factories()
         {MenuCommand::Firmware, [](int) { return std::make_unique<CFirmwareDlg>(); }},
         {MenuCommand::PoeGlobal, [](int) { return std::make_unique<CPoeGlobalDlg>(); }},
         {MenuCommand::PoePortConfig, [](int) { return std::make_unique<CPoePortDlg>(); }},
+        {MenuCommand::LldpGlobal, [](int) { return std::make_unique<CLldpGlobalDlg>(); }},
+        {MenuCommand::LldpMed, [](int) { return std::make_unique<CLldpMedDlg>(); }},
+        {MenuCommand::LldpRemotePorts, [](int) { return std::make_unique<CLldpRemoteDlg>(); }},
     };
     return table;
 }

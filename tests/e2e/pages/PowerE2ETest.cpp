@@ -6,6 +6,9 @@
 #include "LocalPeer.h"
 #include "PageTestSupport.h"
 
+#include "CLldpGlobalDlg.h"
+#include "CLldpMedDlg.h"
+#include "CLldpRemoteDlg.h"
 #include "CPoeGlobalDlg.h"
 #include "CPoePortDlg.h"
 #include "DeviceOids.h"
@@ -98,6 +101,37 @@ TEST_F(PowerE2E, PoePortLimitIsWrittenAndListed)
     ASSERT_TRUE(openAndWait(page, CPoePortDlg::IdApply, 20000));
     EXPECT_EQ(listRows(&page, CPoePortDlg::IdPortList)[2][4], "12.6");
     EXPECT_EQ(simValue(deviceoid::poeColumn(deviceoid::PoeLimitMode) + ".1.3"), "1");
+}
+
+TEST_F(PowerE2E, LldpTimersAreWrittenAndTheNeighboursListed)
+{
+    CLldpGlobalDlg global;
+    ASSERT_TRUE(openAndWait(global, CLldpGlobalDlg::IdTimersApply, 20000));
+    EXPECT_EQ(controlOf<QLineEdit>(&global, CLldpGlobalDlg::IdChassisSubtype)->text(), "macAddress");
+    EXPECT_EQ(controlOf<QLineEdit>(&global, CLldpGlobalDlg::IdChassisId)->text(), "001E584C2000");
+    screenshot(global, QStringLiteral("lldp-global"));
+    controlOf<QLineEdit>(&global, CLldpGlobalDlg::IdTxInterval)->setText(QStringLiteral("60"));
+    clickButton(&global, CLldpGlobalDlg::IdTimersApply);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(simValue(deviceoid::lldp(deviceoid::LldpTxInterval)), "60");
+
+    CLldpRemoteDlg remote;
+    ASSERT_TRUE(openAndWait(remote, CLldpRemoteDlg::IdRefresh, 20000));
+    const auto rows = listRows(&remote, CLldpRemoteDlg::IdList);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].mid(0, 4), (QStringList{"2", "1", "macAddress", "001B21A0B1C2"}));
+    screenshot(remote, QStringLiteral("lldp-remote"));
+
+    CLldpMedDlg med;
+    ASSERT_TRUE(openAndWait(med, CLldpMedDlg::IdApply, 20000));
+    EXPECT_EQ(listRows(&med, CLldpMedDlg::IdList).size(), 24u);
+    chooseItem(controlOf<QComboBox>(&med, CLldpMedDlg::IdFromPort), 9);
+    controlOf<QComboBox>(&med, CLldpMedDlg::IdPseTlv)->setCurrentIndex(0);
+    clickButton(&med, CLldpMedDlg::IdApply);
+    EXPECT_EQ(simValue(deviceoid::lldpPseTlv + ".10"), "1");
+    ASSERT_TRUE(openAndWait(med, CLldpMedDlg::IdApply, 20000));
+    EXPECT_EQ(listRows(&med, CLldpMedDlg::IdList)[9][1], "Enable");
+    screenshot(med, QStringLiteral("lldp-med"));
 }
 
 } // namespace
