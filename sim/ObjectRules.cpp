@@ -68,6 +68,15 @@ bool ObjectRules::loadText(const std::string& text, const std::string& fileName,
             return fail("bad RowStatus column \"" + columnText + "\"");
         std::string cell;
         while (words >> cell) {
+            if (cell.size() > 6 && cell.ends_with("|index")) {
+                uint32_t column = 0;
+                const char* last = cell.data() + cell.size() - 6;
+                auto [stop, bad] = std::from_chars(cell.data(), last, column);
+                if (bad != std::errc() || stop != last || column == 0)
+                    return fail("bad index cell \"" + cell + "\"");
+                table.indexColumns.push_back(column);
+                continue;
+            }
             // "column|tag|value" is parsed as the record "ENTRY.column|tag|value".
             snmp::VarBind value;
             bool skipped = false;

@@ -6,7 +6,8 @@
 //   read-only  OID                     the subtree cannot be written
 //   writable   OID                     exception inside a read-only subtree (longest match wins)
 //   row-status ENTRY COLUMN [CELL ...] rows of table ENTRY are created and destroyed through
-//                                      COLUMN; each CELL "column|tag|value" is a new row's default
+//                                      COLUMN; each CELL "column|tag|value" is a new row's default,
+//                                      "column|index" a column that holds the row's index (INTEGER)
 
 #include "MibStore.h"
 
@@ -19,6 +20,7 @@ struct RowStatusTable {
     Oid entry;
     uint32_t statusColumn = 0;
     std::vector<std::pair<uint32_t, snmp::VarBind>> defaults; // column, value (oid unused)
+    std::vector<uint32_t> indexColumns;                       // columns that read the row's index
     const snmp::VarBind* defaultFor(uint32_t column) const;
 };
 

@@ -118,6 +118,10 @@ void SetEvaluator::createRow(const RowStatusTable& table, const Oid& index, int 
 {
     for (const auto& [column, value] : table.defaults)
         m_store.put(concat(concat(table.entry, {column}), index), value);
+    if (index.size() == 1) {
+        for (uint32_t column : table.indexColumns)
+            m_store.put(concat(concat(table.entry, {column}), index), VarBind::integer({}, index[0]));
+    }
     m_store.put(concat(concat(table.entry, {table.statusColumn}), index), VarBind::integer({}, status));
 }
 

@@ -11,6 +11,7 @@
 #include "CPoePortDlg.h"
 #include "CPortSetInfo.h"
 #include "CSyslogDlg.h"
+#include "CTimeProfileDlg.h"
 #include "CSystemInfoDlg.h"
 #include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
@@ -41,6 +42,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::LldpGlobal, [](int) { return std::make_unique<CLldpGlobalDlg>(); }},
         {MenuCommand::LldpMed, [](int) { return std::make_unique<CLldpMedDlg>(); }},
         {MenuCommand::LldpRemotePorts, [](int) { return std::make_unique<CLldpRemoteDlg>(); }},
+        {MenuCommand::TimeProfile, [](int) { return std::make_unique<CTimeProfileDlg>(); }},
     };
     return table;
 }

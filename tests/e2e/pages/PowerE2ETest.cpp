@@ -11,6 +11,7 @@
 #include "CLldpRemoteDlg.h"
 #include "CPoeGlobalDlg.h"
 #include "CPoePortDlg.h"
+#include "CTimeProfileDlg.h"
 #include "DeviceOids.h"
 #include "SnmpFront.h"
 
@@ -132,6 +133,31 @@ TEST_F(PowerE2E, LldpTimersAreWrittenAndTheNeighboursListed)
     ASSERT_TRUE(openAndWait(med, CLldpMedDlg::IdApply, 20000));
     EXPECT_EQ(listRows(&med, CLldpMedDlg::IdList)[9][1], "Enable");
     screenshot(med, QStringLiteral("lldp-med"));
+}
+
+TEST_F(PowerE2E, TimeProfileIsAddedAndDeleted)
+{
+    using Id = CTimeProfileDlg::ControlId;
+    CTimeProfileDlg page;
+    ASSERT_TRUE(openAndWait(page, Id::IdAdd, 20000));
+    ASSERT_EQ(listRows(&page, Id::IdList).size(), 2u);
+    controlOf<QLineEdit>(&page, Id::IdName)->setText(QStringLiteral("Lunch"));
+    controlOf<QCheckBox>(&page, Id::IdMonday)->setChecked(true);
+    controlOf<QComboBox>(&page, Id::IdStartHour)->setCurrentIndex(12);
+    controlOf<QComboBox>(&page, Id::IdEndHour)->setCurrentIndex(13);
+    clickButton(&page, Id::IdAdd);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    ASSERT_TRUE(openAndWait(page, Id::IdAdd, 20000));
+    const auto rows = listRows(&page, Id::IdList);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[2], (QStringList{"Lunch", "Mon", "", "", "12:0", "13:0"}));
+    EXPECT_EQ(simValue(deviceoid::timeProfileColumn(deviceoid::TimeProfileIndex) + ".3"), "3");
+    screenshot(page, QStringLiteral("time-profile"));
+
+    controlOf<CListView>(&page, Id::IdList)->selectRow(2);
+    clickButton(&page, Id::IdDelete);
+    ASSERT_TRUE(openAndWait(page, Id::IdAdd, 20000));
+    EXPECT_EQ(listRows(&page, Id::IdList).size(), 2u);
 }
 
 } // namespace
