@@ -10,6 +10,7 @@
 #include "CPoeGlobalDlg.h"
 #include "CPoePortDlg.h"
 #include "CPortSetInfo.h"
+#include "CPowerSavingDlg.h"
 #include "CSyslogDlg.h"
 #include "CTimeProfileDlg.h"
 #include "CSystemInfoDlg.h"
@@ -43,6 +44,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::LldpMed, [](int) { return std::make_unique<CLldpMedDlg>(); }},
         {MenuCommand::LldpRemotePorts, [](int) { return std::make_unique<CLldpRemoteDlg>(); }},
         {MenuCommand::TimeProfile, [](int) { return std::make_unique<CTimeProfileDlg>(); }},
+        {MenuCommand::PowerSaving, [](int) { return std::make_unique<CPowerSavingDlg>(); }},
     };
     return table;
 }

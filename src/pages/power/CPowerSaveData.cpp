@@ -2,6 +2,7 @@
 
 #include "DeviceOids.h"
 #include "NumberText.h"
+#include "PortListText.h"
 #include "Utf8Text.h"
 
 namespace {
@@ -30,6 +31,35 @@ std::string cell(int column, int index)
 int number(const SnmpReply& row, int value)
 {
     return int(LeadingInteger(row.text(value)).value_or(0));
+}
+
+// Power-saving objects of each function, by part: ports, state, profile 1, profile 2 (system
+// hibernation has no ports).
+struct FunctionObjects {
+    int type;
+    const char* ports;
+    const char* state;
+    const char* profile1;
+    const char* profile2;
+};
+constexpr FunctionObjects functions[] = {
+    {PowerSavingRecord::LedShutoff, "1.1", "1.2", "1.3", "1.4"},
+    {PowerSavingRecord::PortShutoff, "2.1", "2.2", "2.3", "2.4"},
+    {PowerSavingRecord::SystemHibernation, nullptr, "4.1", "4.2", "4.3"},
+    {PowerSavingRecord::PortStandby, "3.1", "3.2", "3.3", "3.4"},
+};
+const char* const cableLengthDetection = "5";
+const char* const linkStatusDetection = "6";
+// The switch keeps a profile name in a buffer of 21 bytes.
+constexpr std::size_t profileBufferBytes = 21;
+
+const FunctionObjects& objectsOf(int type)
+{
+    for (const FunctionObjects& f : functions) {
+        if (f.type == type)
+            return f;
+    }
+    return functions[0];
 }
 
 } // namespace
@@ -100,5 +130,104 @@ SetRequest CPowerSaveData::deleteProfile(int index) const
 {
     SetRequest request;
     request.integer(cell(deviceoid::TimeProfileRowStatus, index), rowStatusDestroy);
+    return request;
+}
+
+QString PowerSavingRecord::typeText() const
+{
+    switch (type) {
+    case PortShutoff:
+        return QStringLiteral("Port_Shutoff");
+    case PortStandby:
+        return QStringLiteral("Port_Standby");
+    case SystemHibernation:
+        return QStringLiteral("System_Hibernation");
+    default:
+        return QStringLiteral("LED_Shutoff");
+    }
+}
+
+QString PowerSavingRecord::stateText() const
+{
+    return enabled ? QStringLiteral("Enabled") : QStringLiteral("Disabled");
+}
+
+QString PowerSavingRecord::portText(int portCount) const
+{
+    return type == SystemHibernation ? QStringLiteral("All Port") : PortListToText(ports, portCount).text;
+}
+
+// The objects in the order of the read: per function (ports), state, profile 1, profile 2; then
+// the detection switches.
+std::vector<std::string> CPowerSaveData::powerSavingOids(bool withStandby) const
+{
+    std::vector<std::string> oids;
+    for (const FunctionObjects& f : functions) {
+        if (f.type == PowerSavingRecord::PortStandby && !withStandby)
+            continue;
+        for (const char* part : {f.ports, f.state, f.profile1, f.profile2}) {
+            if (part)
+                oids.push_back(deviceoid::powerSaving(part));
+        }
+    }
+    if (withStandby) {
+        oids.push_back(deviceoid::powerSaving(cableLengthDetection));
+        oids.push_back(deviceoid::powerSaving(linkStatusDetection));
+    }
+    return oids;
+}
+
+std::map<int, PowerSavingRecord> CPowerSaveData::recordsOf(const SnmpReply& reply, bool withStandby) const
+{
+    std::map<int, PowerSavingRecord> records;
+    int value = 0;
+    for (const FunctionObjects& f : functions) {
+        if (f.type == PowerSavingRecord::PortStandby && !withStandby)
+            continue;
+        PowerSavingRecord record;
+        record.type = f.type;
+        if (f.ports)
+            record.ports = reply.text(value++);
+        record.enabled = reply.text(value++) == "1";
+        record.profile1 = TextFromUtf8(reply.text(value++));
+        record.profile2 = TextFromUtf8(reply.text(value++));
+        records[f.type] = record;
+    }
+    return records;
+}
+
+std::pair<bool, bool> CPowerSaveData::detectionOf(const SnmpReply& reply) const
+{
+    const int first = reply.count() - 2;
+    if (first < 0)
+        return {false, false};
+    return {reply.text(first) == "1", reply.text(first + 1) == "1"};
+}
+
+SetRequest CPowerSaveData::setPowerSaving(const PowerSavingRecord& record) const
+{
+    const FunctionObjects& f = objectsOf(record.type);
+    SetRequest request;
+    request.integer(deviceoid::powerSaving(f.state), record.enabled ? 1 : 2);
+    if (!record.enabled)
+        return request;
+    const auto addPorts = [&] {
+        if (f.ports)
+            request.octets(deviceoid::powerSaving(f.ports), record.ports);
+    };
+    if (record.type != PowerSavingRecord::PortStandby)
+        addPorts();
+    request.octets(deviceoid::powerSaving(f.profile1), TextToUtf8(record.profile1, profileBufferBytes))
+        .octets(deviceoid::powerSaving(f.profile2), TextToUtf8(record.profile2, profileBufferBytes));
+    if (record.type == PowerSavingRecord::PortStandby)
+        addPorts();
+    return request;
+}
+
+SetRequest CPowerSaveData::setDetection(bool cableLength, bool linkStatus) const
+{
+    SetRequest request;
+    request.integer(deviceoid::powerSaving(cableLengthDetection), cableLength ? 1 : 2)
+        .integer(deviceoid::powerSaving(linkStatusDetection), linkStatus ? 1 : 2);
     return request;
 }

@@ -11,6 +11,7 @@
 #include "CLldpRemoteDlg.h"
 #include "CPoeGlobalDlg.h"
 #include "CPoePortDlg.h"
+#include "CPowerSavingDlg.h"
 #include "CTimeProfileDlg.h"
 #include "DeviceOids.h"
 #include "SnmpFront.h"
@@ -158,6 +159,28 @@ TEST_F(PowerE2E, TimeProfileIsAddedAndDeleted)
     clickButton(&page, Id::IdDelete);
     ASSERT_TRUE(openAndWait(page, Id::IdAdd, 20000));
     EXPECT_EQ(listRows(&page, Id::IdList).size(), 2u);
+}
+
+TEST_F(PowerE2E, PowerSavingFunctionIsWrittenAndSummarised)
+{
+    using Id = CPowerSavingDlg::ControlId;
+    CPowerSavingDlg page;
+    ASSERT_TRUE(openAndWait(page, Id::IdAdvancedApply, 20000));
+    auto rows = listRows(&page, Id::IdSummary);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (QStringList{"LED_Shutoff", "Enabled", "Night", "", "1,2,3,4"}));
+    auto* type = controlOf<QComboBox>(&page, Id::IdType);
+    chooseItem(type, type->findText(QStringLiteral("Port Shut-off")));
+    chooseItem(controlOf<QComboBox>(&page, Id::IdState), 0);
+    controlOf<QLineEdit>(&page, Id::IdPorts)->setText(QStringLiteral("5-6,20"));
+    auto* profile = controlOf<QComboBox>(&page, Id::IdProfile2);
+    profile->setCurrentIndex(profile->findText(QStringLiteral("Office")));
+    clickButton(&page, Id::IdAdvancedApply);
+    ASSERT_TRUE(openAndWait(page, Id::IdAdvancedApply, 20000));
+    rows = listRows(&page, Id::IdSummary);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1], (QStringList{"Port_Shutoff", "Enabled", "", "Office", "5,6,20"}));
+    screenshot(page, QStringLiteral("power-saving"));
 }
 
 } // namespace
