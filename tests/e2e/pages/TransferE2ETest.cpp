@@ -1,6 +1,6 @@
 // Transfers over real UDP against sorvex-sim, on the page's own timers: a configuration backup
-// runs to "Success!" with its progress bar, and a restore from a switch whose transfers fail
-// ends with the failure message. With SORVEX_SCREENSHOT_DIR set, the finished page is saved there.
+// runs to "Success!" with its progress bar, so does a firmware upgrade, and a restore from a
+// switch whose transfers fail ends with the failure message. With SORVEX_SCREENSHOT_DIR set, the finished page is saved there.
 
 #include "GuiFixture.h"
 #include "LocalPeer.h"
@@ -93,6 +93,19 @@ TEST_F(TransferE2E, ConfigurationBackupRunsToSuccessWithItsProgressBar)
         QDir().mkpath(dir);
         picture.save(QDir(dir).filePath(QStringLiteral("transfer.png")));
     }
+}
+
+TEST_F(TransferE2E, FirmwareUpgradeRunsToSuccess)
+{
+    start({});
+    CFirmwareDlg page;
+    page.show();
+    boxes.answerQuestions({true});
+    ASSERT_TRUE(transfer(page, "Upgrade", "Firmware"));
+    EXPECT_EQ(boxes.texts().size(), 2); // the upgrade question, then the outcome
+    EXPECT_EQ(boxes.texts().last(), "Success!");
+    EXPECT_EQ(simValue(snmp::deviceoid::firmwareOperation), "1");
+    EXPECT_EQ(controlOf<QProgressBar>(&page, Id::IdProgress)->value(), 99);
 }
 
 TEST_F(TransferE2E, ConfigurationRestoreFromAFailingTransferReportsTheFailure)
