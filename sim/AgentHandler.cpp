@@ -12,6 +12,8 @@ using snmp::VarBind;
 namespace {
 
 const oid kRoot[] = {1, 3, 6, 1};
+// The IEEE 802.1AB LLDP MIB lies outside 1.3.6.1.
+const oid kLldpRoot[] = {1, 0, 8802, 1, 1, 2};
 constexpr size_t kRememberedTransactions = 4096;
 // The largest UDP payload, less room for the message header (community or version-3 security).
 constexpr size_t kMaxDatagram = 65507;
@@ -107,12 +109,17 @@ AgentHandler::AgentHandler(MibStore& store, SetEvaluator& evaluator, DeviceBehav
 
 bool AgentHandler::registerHandler()
 {
+    return registerRoot(kRoot, OID_LENGTH(kRoot)) && registerRoot(kLldpRoot, OID_LENGTH(kLldpRoot));
+}
+
+bool AgentHandler::registerRoot(const oid* root, size_t length)
+{
     netsnmp_mib_handler* handler = netsnmp_create_handler("sorvex-sim", &AgentHandler::handle);
     if (!handler)
         return false;
     handler->myvoid = this;
-    netsnmp_handler_registration* registration = netsnmp_handler_registration_create(
-        "sorvex-sim", handler, kRoot, OID_LENGTH(kRoot), HANDLER_CAN_RWRITE);
+    netsnmp_handler_registration* registration =
+        netsnmp_handler_registration_create("sorvex-sim", handler, root, length, HANDLER_CAN_RWRITE);
     return registration && netsnmp_register_handler(registration) == MIB_REGISTERED_OK;
 }
 

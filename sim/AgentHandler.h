@@ -23,6 +23,7 @@ public:
     bool registerHandler();
 
 private:
+    bool registerRoot(const oid* root, size_t length);
     static int handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* registration,
                       netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     static void delayExpired(unsigned int alarm, void* clientArgument);

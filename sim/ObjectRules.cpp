@@ -154,6 +154,15 @@ bool ObjectRules::loadText(const std::string& text, const std::string& fileName,
                 table.indexOctetColumns.push_back(column);
                 continue;
             }
+            if (cell.size() > 6 && cell.ends_with("|index")) {
+                uint32_t column = 0;
+                const char* last = cell.data() + cell.size() - 6;
+                auto [stop, bad] = std::from_chars(cell.data(), last, column);
+                if (bad != std::errc() || stop != last || column == 0)
+                    return fail("bad index cell \"" + cell + "\"");
+                table.indexNumberColumns.push_back(column);
+                continue;
+            }
             // "column|tag|value" is parsed as the record "ENTRY.column|tag|value".
             snmp::VarBind value;
             bool skipped = false;

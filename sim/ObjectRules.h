@@ -8,7 +8,8 @@
 //   row-status ENTRY COLUMN [CELL ...] rows of table ENTRY are created and destroyed through
 //                                      COLUMN; each CELL "column|tag|value" is a new row's default
 //                                      ("column|index-octets": the row's index arcs as octets, as a
-//                                      table indexed by a MAC address keeps the address)
+//                                      table indexed by a MAC address keeps the address;
+//                                      "column|index" a column that holds a one-number index)
 //   row-index  ENTRY PART ...          the form of the index of a row-status table, read when a row
 //                                      is created: PART "COLUMN:name" (length, then the bytes of a
 //                                      text; kept as OCTET STRING), "COLUMN:number" (one
@@ -36,6 +37,7 @@ struct RowStatusTable {
     std::vector<std::pair<uint32_t, snmp::VarBind>> defaults; // column, value (oid unused)
     std::vector<IndexPart> indexParts;                        // empty: any index, no index columns
     std::vector<uint32_t> indexOctetColumns;
+    std::vector<uint32_t> indexNumberColumns;                 // columns that hold a one-number index
     const snmp::VarBind* defaultFor(uint32_t column) const;
     // The columns a new row at `index` takes from it (column, value); false when the index does
     // not have the table's form.

@@ -128,6 +128,10 @@ void SetEvaluator::createRow(const RowStatusTable& table, const Oid& index, int 
     table.indexColumns(index, indexColumns);
     for (const auto& [column, value] : indexColumns)
         m_store.put(concat(concat(table.entry, {column}), index), value);
+    if (index.size() == 1) {
+        for (uint32_t column : table.indexNumberColumns)
+            m_store.put(concat(concat(table.entry, {column}), index), VarBind::integer({}, index[0]));
+    }
     m_store.put(concat(concat(table.entry, {table.statusColumn}), index), VarBind::integer({}, status));
     // An index that is no string of octets leaves those cells out.
     std::string indexOctets;

@@ -41,6 +41,13 @@ SetRequest& SetRequest::timeout(int ms)
     return *this;
 }
 
+void SetRequest::prepare(CCommonSNMP& session) const
+{
+    session.Prepare(snmp::PduType::Set);
+    for (const Binding& b : m_bindings)
+        session.AddVarBind(b.oid, b.syntax, b.value.data(), unsigned(b.value.size()));
+}
+
 namespace {
 
 // Sleeps in short slices so that a stop cuts the pause short; false when stopped.
@@ -68,9 +75,7 @@ WriteResult RunSetRequests(CCommonSNMP& session, const std::vector<SetRequest>& 
             result.status = -1;
             return result;
         }
-        session.Prepare(snmp::PduType::Set);
-        for (const SetRequest::Binding& b : request.bindings())
-            session.AddVarBind(b.oid, b.syntax, b.value.data(), unsigned(b.value.size()));
+        request.prepare(session);
         std::unique_ptr<CSnmp> answer;
         result.status = session.SendAndWait(answer, request.timeoutMs());
         if (result.status != 0)

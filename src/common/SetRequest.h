@@ -35,6 +35,9 @@ public:
     // 0: the session's default.
     SetRequest& timeout(int ms);
 
+    // Prepares this request on the session (a set with these bindings), for an asynchronous send.
+    void prepare(CCommonSNMP& session) const;
+
     const std::vector<Binding>& bindings() const { return m_bindings; }
     int pauseMs() const { return m_pauseMs; }
     int timeoutMs() const { return m_timeoutMs; }

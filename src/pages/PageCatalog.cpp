@@ -1,5 +1,6 @@
 #include "PageCatalog.h"
 
+#include "CFirmwareDlg.h"
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIgmpSnoopingDlg.h"
@@ -10,7 +11,15 @@
 #include "CPortMirrorDlg.h"
 #include "CPortSetInfo.h"
 #include "CSurveillanceVlanDlg.h"
+#include "CLldpGlobalDlg.h"
+#include "CLldpMedDlg.h"
+#include "CLldpRemoteDlg.h"
+#include "CPoeGlobalDlg.h"
+#include "CPoePortDlg.h"
+#include "CPortSetInfo.h"
+#include "CPowerSavingDlg.h"
 #include "CSyslogDlg.h"
+#include "CTimeProfileDlg.h"
 #include "CSystemInfoDlg.h"
 #include "CTrunkDlg.h"
 #include "CVlanConfigDlg.h"
@@ -63,6 +72,14 @@ const std::map<int, Factory>& factories()
         {MenuCommand::IgmpSnooping, [](int) { return std::make_unique<CIgmpSnoopingDlg>(); }},
         {MenuCommand::MulticastFilteringMode, [](int) { return std::make_unique<CMulticastFilterDlg>(); }},
         {MenuCommand::SurveillanceVlan, [](int) { return std::make_unique<CSurveillanceVlanDlg>(); }},
+        {MenuCommand::Firmware, [](int) { return std::make_unique<CFirmwareDlg>(); }},
+        {MenuCommand::PoeGlobal, [](int) { return std::make_unique<CPoeGlobalDlg>(); }},
+        {MenuCommand::PoePortConfig, [](int) { return std::make_unique<CPoePortDlg>(); }},
+        {MenuCommand::LldpGlobal, [](int) { return std::make_unique<CLldpGlobalDlg>(); }},
+        {MenuCommand::LldpMed, [](int) { return std::make_unique<CLldpMedDlg>(); }},
+        {MenuCommand::LldpRemotePorts, [](int) { return std::make_unique<CLldpRemoteDlg>(); }},
+        {MenuCommand::TimeProfile, [](int) { return std::make_unique<CTimeProfileDlg>(); }},
+        {MenuCommand::PowerSaving, [](int) { return std::make_unique<CPowerSavingDlg>(); }},
     };
     return table;
 }

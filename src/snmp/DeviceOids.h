@@ -91,7 +91,12 @@ inline const std::string surveillanceVlanId = device("26.1.2.0");
 inline const std::string surveillancePortState = device("34.1.5.1.2");
 inline const std::string surveillancePortMode = device("34.1.5.1.3");
 
-// TFTP transfers: operation and status of the firmware and the configuration transfer.
+// TFTP transfers of the firmware and the configuration: the TFTP server, the file name, the
+// operation (1 the switch fetches, 2 it sends) and the transfer status.
+inline const std::string firmwareServer = device("3.1.0");
+inline const std::string firmwareFile = device("3.2.0");
+inline const std::string configServer = device("3.5.0");
+inline const std::string configFile = device("3.6.0");
 inline const std::string firmwareOperation = device("3.3.0");
 inline const std::string firmwareStatus = device("3.4.0");
 inline const std::string configOperation = device("3.7.0");
@@ -154,12 +159,56 @@ inline const std::string voiceVlanOui = device("21.2.1.1.1");
 
 // Power over Ethernet: the port table (indexed "1.PORT"), power left, LED mode.
 enum PoeColumn { PoeState = 3, PoePower = 9, PoeVoltage = 10, PoeCurrent = 11, PoeClass = 12, PoeStatus = 13 };
+// The port table's settings: time profile index (0 none), priority, limit by class, limit mode
+// (1 the user's watts, 2 by class), the user's watts.
+enum PoeSettingColumn { PoeTimeRange = 4, PoePriority = 5, PoeClassLimit = 6, PoeLimitMode = 7, PoeUserLimit = 8 };
 inline std::string poeColumn(int column)
 {
     return device("22.1.1." + std::to_string(column));
 }
+// The PoE scalars .22.N.0: threshold, shut-off sequence, budget, used, left, percentage supplied.
+enum PoeGlobal { PoeThreshold = 2, PoeShutOffSequence = 3, PoeBudget = 4, PoeUsed = 5, PoeLeft = 6, PoeSupplied = 7 };
+inline std::string poeGlobal(int object)
+{
+    return device("22." + std::to_string(object) + ".0");
+}
 inline const std::string poePowerLeft = device("22.6.0");
 inline const std::string poeLedMode = device("22.8.0");
+
+// LLDP: state, TX hold multiplier, TX interval, reinit delay, TX delay (.24.N.0), and the
+// LLDP-MED Power-via-MDI TLV of each port.
+enum LldpObject { LldpState = 1, LldpHoldMultiplier = 2, LldpTxInterval = 3, LldpReinitDelay = 4, LldpTxDelay = 5 };
+inline std::string lldp(int object)
+{
+    return device("24." + std::to_string(object) + ".0");
+}
+inline const std::string lldpPseTlv = device("24.8.1.2");
+
+// Power saving (.31): per function (1 LED shut-off, 2 port shut-off, 3 port standby) .F.1 ports,
+// .F.2 state, .F.3 and .F.4 time profiles; system hibernation .4.1 state, .4.2 and .4.3 time
+// profiles; .5 cable length detection, .6 link status detection. `tail` is the part after .31.
+inline std::string powerSaving(std::string_view tail)
+{
+    return device("31." + std::string(tail) + ".0");
+}
+
+// Time profiles (.32.1.1), indexed 1-8: index, name, date range in use, from year/month/day,
+// start hour/minute, to year/month/day, end hour/minute, Monday ... Sunday, row status.
+enum TimeProfileColumn {
+    TimeProfileIndex = 1,
+    TimeProfileName = 2,
+    TimeProfileDateUsed = 3,
+    TimeProfileFromYear = 4,
+    TimeProfileStartHour = 7,
+    TimeProfileToYear = 9,
+    TimeProfileEndHour = 12,
+    TimeProfileMonday = 14,
+    TimeProfileRowStatus = 21,
+};
+inline std::string timeProfileColumn(int column)
+{
+    return device("32.1.1." + std::to_string(column));
+}
 
 // SNMP agent group: its first object answers the device window's reachability probe.
 inline const std::string agentProbe = device("25.1.0");
