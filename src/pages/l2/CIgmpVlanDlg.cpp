@@ -90,8 +90,7 @@ CIgmpVlanDlg::CIgmpVlanDlg(bool snoopingEnabled)
     auto* group = new QGroupBox(QStringLiteral("Static Router Ports"), this);
     group->setObjectName(QString::number(IdRouterGroup));
     group->setGeometry(margin, groupTop, width - 2 * margin, groupHeight);
-    const PortGridSize layout[] = {{m_portCount, {}, perRow, 0, portRowStep}};
-    const PortGrid grid(m_portCount, layout, {margin + 10, groupTop + 22}, portPitch, portRowStep);
+    const PortGrid grid(m_portCount, perRow, {margin + 10, groupTop + 22}, portPitch, portRowStep);
     for (int port = 1; port <= m_portCount; ++port) {
         QLabel* caption = grid.addCaption(this, port, IdFirstRouterCaption + port - 1, 0);
         auto* box = control<QCheckBox>(IdFirstRouterPort + port - 1);

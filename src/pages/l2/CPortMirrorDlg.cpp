@@ -20,8 +20,8 @@ const char* const modeNames[] = {"TX", "RX", "Both", "None"};
 
 // Window size by port count; other counts get the size their columns need.
 constexpr PortGridSize windowSizes[] = {
-    {8, {500, 400}, 0, 0, 0},  {10, {500, 400}, 0, 0, 0}, {20, {720, 520}, 0, 0, 0},
-    {28, {700, 400}, 0, 0, 0}, {52, {780, 420}, 0, 0, 0},
+    {8, {500, 400}, 0, 0},  {10, {500, 400}, 0, 0}, {20, {720, 520}, 0, 0},
+    {28, {700, 400}, 0, 0}, {52, {780, 420}, 0, 0},
 };
 // Up to 28 ports stand in one row, more in two.
 constexpr int portsInOneRow = 28;
@@ -61,8 +61,7 @@ void CPortMirrorDlg::buildPortColumns()
     const int rows = (m_portCount + perRow - 1) / perRow;
     const QSize size = windowFor(m_portCount, perRow, std::max(rows, 1));
     const int pitch = std::max((size.width() - 2 * margin - 8 - columnsLeft) / perRow, minimumPitch);
-    const PortGridSize layout[] = {{m_portCount, size, perRow, 0, rowStep}};
-    const PortGrid grid(m_portCount, layout, {columnsLeft, firstRowTop}, pitch, rowStep);
+    const PortGrid grid(m_portCount, perRow, {columnsLeft, firstRowTop}, pitch, rowStep);
 
     // The frames first: the controls drawn over them are their later siblings.
     auto* top = control<QGroupBox>(IdTopFrame, QStringLiteral("Port Mirroring"));

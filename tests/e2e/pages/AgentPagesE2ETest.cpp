@@ -256,13 +256,13 @@ TEST_F(AgentPagesE2E, SpanningTreePagesReadAndWriteTheSimulator)
     ASSERT_TRUE(openAndWait(bridge, CStpBridgeConfigDlg::IdApply, 10000));
     screenshot(bridge, QStringLiteral("stp-bridge-config"));
 
-    // Loopback detection is on at port 9: opening the table switches spanning tree off there.
+    // Loopback detection is on at port 16: opening the table switches spanning tree off there.
     TableWithPortConfig table;
     ASSERT_TRUE(openAndWait(table, CStpTableDlg::IdPortConfig, 20000));
-    EXPECT_EQ(getValue("1.3.6.1.2.1.17.2.15.1.4.9"), "2");
+    EXPECT_EQ(getValue("1.3.6.1.2.1.17.2.15.1.4.16"), "2");
     const auto rows = listRows(&table, CStpTableDlg::IdList);
     ASSERT_EQ(rows.size(), 28u);
-    EXPECT_EQ(rows[8][3], "N");
+    EXPECT_EQ(rows[15][3], "N");
     EXPECT_EQ(rows[4][8], "80 05");
     screenshot(table, QStringLiteral("stp-table"));
 
@@ -280,13 +280,13 @@ TEST_F(AgentPagesE2E, SpanningTreePagesReadAndWriteTheSimulator)
     ASSERT_TRUE(openAndWait(port, CStpPortConfigDlg::IdApply, 10000));
     screenshot(port, QStringLiteral("stp-port-config"));
 
-    // Port 9 keeps loopback detection: spanning tree cannot be enabled there.
-    controlOf<CListView>(&table, CStpTableDlg::IdList)->selectRow(8);
+    // Port 16 keeps loopback detection: spanning tree cannot be enabled there.
+    controlOf<CListView>(&table, CStpTableDlg::IdList)->selectRow(15);
     clickButton(&table, CStpTableDlg::IdPortConfig);
     ASSERT_TRUE(openAndWait(*table.portConfig, CStpPortConfigDlg::IdApply, 10000));
     controlOf<QCheckBox>(table.portConfig.get(), CStpPortConfigDlg::IdEnable)->setChecked(true);
     clickButton(table.portConfig.get(), CStpPortConfigDlg::IdApply);
-    EXPECT_EQ(boxes.texts(), QStringList{"STP port 9 can not both support Spanning Tree and LBD-enabled mode"});
+    EXPECT_EQ(boxes.texts(), QStringList{"STP port 16 can not both support Spanning Tree and LBD-enabled mode"});
 }
 
 } // namespace

@@ -339,16 +339,16 @@ TEST_F(PagesE2E, PortMirroringIsWrittenToTheSimulator)
     const std::string base = snmp::expandEnterprise("ENTERPRISE.10.75.5.2.18.");
     CPortMirrorDlg page;
     ASSERT_TRUE(openAndWait(page, CPortMirrorDlg::IdApply, 10000));
-    EXPECT_EQ(controlOf<QComboBox>(&page, CPortMirrorDlg::IdTarget)->currentText(), "16");
-    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(1, CPortMirrorDlg::Both))->isChecked());
-    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(2, CPortMirrorDlg::Rx))->isChecked());
+    EXPECT_EQ(controlOf<QComboBox>(&page, CPortMirrorDlg::IdTarget)->currentText(), "19");
+    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(11, CPortMirrorDlg::Rx))->isChecked());
+    EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(1, CPortMirrorDlg::None))->isChecked());
     screenshot(page, QStringLiteral("port-mirroring"));
     controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(5, CPortMirrorDlg::Tx))->click();
     clickButton(&page, CPortMirrorDlg::IdApply);
     ASSERT_TRUE(openAndWait(page, CPortMirrorDlg::IdApply, 10000));
     EXPECT_TRUE(boxes.texts().isEmpty());
-    EXPECT_EQ(getValue(g_simAddress, base + "4.0", true).simplified(), "88 00 00 00");
-    EXPECT_EQ(getValue(g_simAddress, base + "3.0", true).simplified(), "C0 00 00 00");
+    EXPECT_EQ(getValue(g_simAddress, base + "4.0", true).simplified(), "08 00 00 00");
+    EXPECT_EQ(getValue(g_simAddress, base + "3.0", true).simplified(), "00 20 00 00");
     EXPECT_EQ(getValue(g_simAddress, base + "1.0"), "1");
     EXPECT_TRUE(controlOf<QCheckBox>(&page, CPortMirrorDlg::boxId(5, CPortMirrorDlg::Tx))->isChecked());
 }
