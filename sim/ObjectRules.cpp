@@ -29,17 +29,18 @@ bool RowStatusTable::indexColumns(const Oid& index, std::vector<std::pair<uint32
                 return false;
             value = snmp::VarBind::integer({}, index[at]);
             at += 1;
-        } else if (part.kind == IndexPart::IpAddress) {
-            if (at + 4 > index.size())
+        } else if (part.kind == IndexPart::IpAddress || part.kind == IndexPart::MacAddress) {
+            const size_t count = part.kind == IndexPart::IpAddress ? 4 : 6;
+            if (at + count > index.size())
                 return false;
             std::string octets;
-            for (size_t i = at; i < at + 4; ++i) {
+            for (size_t i = at; i < at + count; ++i) {
                 if (index[i] > 255)
                     return false;
                 octets += char(index[i]);
             }
-            value = snmp::VarBind::ipAddress({}, octets);
-            at += 4;
+            value = part.kind == IndexPart::IpAddress ? snmp::VarBind::ipAddress({}, octets) : snmp::VarBind::octets({}, octets);
+            at += count;
         } else {
             // A length, then that many sub-identifiers (bytes of a name).
             if (at >= index.size() || index[at] > index.size() - at - 1)
@@ -120,6 +121,8 @@ bool ObjectRules::loadText(const std::string& text, const std::string& fileName,
                     part.kind = IndexPart::IpAddress;
                 else if (kind == "oid")
                     part.kind = IndexPart::ObjectId;
+                else if (kind == "mac")
+                    part.kind = IndexPart::MacAddress;
                 else
                     return fail("bad index part \"" + partText + "\"");
                 if (columnText != "-") {

@@ -13,7 +13,8 @@
 //   row-index  ENTRY PART ...          the form of the index of a row-status table, read when a row
 //                                      is created: PART "COLUMN:name" (length, then the bytes of a
 //                                      text; kept as OCTET STRING), "COLUMN:number" (one
-//                                      sub-identifier; INTEGER), "COLUMN:ip" (four; IpAddress), or
+//                                      sub-identifier; INTEGER), "COLUMN:ip" (four; IpAddress),
+//                                      "COLUMN:mac" (six; kept as their six octets), or
 //                                      "-:oid" (length, then an OID; kept in the index only). A row
 //                                      whose index has another form is refused (inconsistentName).
 
@@ -26,7 +27,7 @@ namespace sim {
 
 // One part of a row's index; column 0 keeps the part in the index only.
 struct IndexPart {
-    enum Kind { Name, Number, IpAddress, ObjectId };
+    enum Kind { Name, Number, IpAddress, ObjectId, MacAddress };
     Kind kind = Number;
     uint32_t column = 0;
 };

@@ -54,14 +54,10 @@ bool ValidateMacText(const QString& macText, bool multicastAllowed)
 
 std::string MacTextToIndex(const QString& macText)
 {
-    QString digits = macText;
-    digits.remove(u'-');
     std::string index;
-    for (qsizetype i = 0; i + 1 < digits.size(); i += 2) {
-        const int high = HexDigitValue(digits[i].unicode());
-        const int low = HexDigitValue(digits[i + 1].unicode());
+    for (unsigned char octet : MacTextToOctets(macText)) {
         index += '.';
-        index += std::to_string(std::max(high, 0) * 16 + std::max(low, 0));
+        index += std::to_string(octet);
     }
     return index;
 }
@@ -72,4 +68,17 @@ QString MacOctetsText(std::string_view octets)
     for (char c : octets)
         parts << QStringLiteral("%1").arg(uint(static_cast<unsigned char>(c)), 2, 16, QLatin1Char('0')).toUpper();
     return parts.join(QLatin1Char('-'));
+}
+
+std::string MacTextToOctets(const QString& macText)
+{
+    QString digits = macText;
+    digits.remove(u'-');
+    std::string octets;
+    for (qsizetype i = 0; i + 1 < digits.size(); i += 2) {
+        const int high = HexDigitValue(digits[i].unicode());
+        const int low = HexDigitValue(digits[i + 1].unicode());
+        octets += char(std::max(high, 0) * 16 + std::max(low, 0));
+    }
+    return octets;
 }

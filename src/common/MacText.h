@@ -17,3 +17,6 @@ QString MacOctetsText(std::string_view octets);
 
 // ".0.17.34.51.68.85" for "00-11-22-33-44-55": each octet in decimal after a dot.
 std::string MacTextToIndex(const QString& macText);
+
+// The six octets of a MAC text that ValidateMacText accepted (dashes removed, two digits each).
+std::string MacTextToOctets(const QString& macText);

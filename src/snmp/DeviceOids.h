@@ -236,4 +236,78 @@ inline std::string agentTrap(int number)
     return device("25.8." + std::to_string(number) + ".0");
 }
 
+
+// 802.1X: RADIUS server address (1) and shared key (2); the authenticator's timers and
+// re-authentication (2 ... 8, beside its state dot1xState); the port table, indexed by port.
+enum RadiusObject { RadiusServer = 1, RadiusKey = 2 };
+inline std::string radius(int object)
+{
+    return device("11.1." + std::to_string(object) + ".0");
+}
+enum Dot1xObject {
+    Dot1xQuietPeriod = 2, Dot1xTxPeriod = 3, Dot1xSuppTimeout = 4, Dot1xServerTimeout = 5,
+    Dot1xMaxReq = 6, Dot1xReAuthPeriod = 7, Dot1xReAuthEnabled = 8
+};
+inline std::string dot1x(int object)
+{
+    return device("11.2." + std::to_string(object) + ".0");
+}
+// The controlled port's status (1 authorized, 2 unauthorized), beside its access control
+// dot1xPort (1 force-unauthorized, 2 auto, 3 force-authorized).
+inline const std::string dot1xPortStatus = device("11.2.9.1.3");
+
+// Storm control: state (1 enabled, 2 disabled), type (1 ... 3), threshold in kbit/s.
+enum StormObject { StormState = 1, StormType = 2, StormThreshold = 3 };
+inline std::string stormControl(int object)
+{
+    return device("13.3." + std::to_string(object) + ".0");
+}
+
+// ARP spoofing prevention, indexed by the gateway's IPv4 address: address (1), MAC (2), ports
+// (3, a PortList), RowStatus (4).
+enum ArpSpoofingColumn { ArpGatewayIp = 1, ArpGatewayMac = 2, ArpPorts = 3, ArpRowStatus = 4 };
+inline std::string arpSpoofingColumn(int column)
+{
+    return device("14.3.1.1." + std::to_string(column));
+}
+
+// DHCP server screening: the trusted servers beside the ports (dhcpScreeningPorts), indexed by
+// entry: index (1), address (2), RowStatus (3).
+enum DhcpServerColumn { DhcpServerIndex = 1, DhcpServerAddress = 2, DhcpServerRowStatus = 3 };
+inline std::string dhcpServerColumn(int column)
+{
+    return device("14.7.2.1." + std::to_string(column));
+}
+
+// Traffic segmentation: state (1 enabled, 2 disabled); the forwarding set (a PortList) of each
+// source port.
+inline const std::string segmentationState = device("14.9.1.0");
+enum SegmentationColumn { SegmentationPort = 1, SegmentationForwarding = 2 };
+inline std::string segmentationColumn(int column)
+{
+    return device("14.9.2.1." + std::to_string(column));
+}
+
+// IP-MAC-port binding: the port settings (indexed by port), the scan results, the white list
+// (indexed by IP then MAC, with a RowStatus), the black list; the scan range and command.
+inline std::string bindingPortColumn(int column)
+{
+    return device("14.10.1.1." + std::to_string(column));
+}
+inline std::string bindingScanColumn(int column)
+{
+    return device("14.10.2.1." + std::to_string(column));
+}
+inline std::string bindingWhiteListColumn(int column)
+{
+    return device("14.10.3.1." + std::to_string(column));
+}
+inline std::string bindingBlackListColumn(int column)
+{
+    return device("14.10.4.1." + std::to_string(column));
+}
+inline const std::string bindingScanFrom = device("14.10.5.0");
+inline const std::string bindingScanTo = device("14.10.6.0");
+inline const std::string bindingScanCommand = device("14.10.7.0");
+
 } // namespace snmp::deviceoid

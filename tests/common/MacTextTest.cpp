@@ -52,3 +52,8 @@ TEST(MacOctetsText, TwoUpperCaseDigitsPerOctet)
     EXPECT_EQ(MacOctetsText(std::string("\x0a\x5c\x31", 3)), "0A-5C-31");
     EXPECT_EQ(MacOctetsText(""), "");
 }
+
+TEST(MacTextToOctets, TwoDigitsPerOctet)
+{
+    EXPECT_EQ(MacTextToOctets("00-1b-A2-33-44-FF"), std::string("\x00\x1b\xa2\x33\x44\xff", 6));
+}

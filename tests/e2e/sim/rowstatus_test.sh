@@ -55,4 +55,16 @@ check "its address is its index" '"00 11 22 00 00 00 "' "$(snmp_get -Ox "${V3[@]
 check "its mask starts full" '"FF FF FF FF FF FF "' "$(snmp_get -Ox "${V3[@]}" $DEVICES.3.0.17.34.0.0.0 | tr -d '\n')"
 check "device row destroyed" "" "$(snmp_set "${V3[@]}" $DEVICES.5.0.17.34.0.0.0 i 6 >/dev/null; snmp_walk "${V1_READ[@]}" "$SIM_ADDR" $DEVICES | grep '\.0\.17\.34\.0\.0\.0 ')"
 
+# Tables indexed by an address repeat the index in their columns when a row is created.
+ARP=$DEV.14.3.1.1
+WHITE=$DEV.14.10.3.1
+check "ARP entry created" "5" "$(snmp_set "${V3[@]}" $ARP.4.10.1.2.3 i 5)"
+check "new ARP entry holds its gateway address" "10.1.2.3" "$(snmp_get "${V3[@]}" $ARP.1.10.1.2.3)"
+check "white-list entry created" "4" "$(snmp_set "${V3[@]}" $WHITE.4.10.0.0.9.0.17.34.51.68.255 i 4)"
+check "new white-list entry holds its address" "10.0.0.9" "$(snmp_get "${V3[@]}" $WHITE.1.10.0.0.9.0.17.34.51.68.255)"
+check "new white-list entry holds its MAC" '"00 11 22 33 44 FF "' \
+  "$(snmp_get -Ox "${V3[@]}" $WHITE.2.10.0.0.9.0.17.34.51.68.255 | tr -d '\n')"
+check "trusted DHCP server entry holds its index" "2" \
+  "$(snmp_set "${V3[@]}" $DEV.14.7.2.1.3.2 i 5 >/dev/null; snmp_get "${V3[@]}" $DEV.14.7.2.1.1.2)"
+
 finish
