@@ -1,6 +1,7 @@
 #include "PageCatalog.h"
 
 #include "CFirmwareDlg.h"
+#include "CArpSpoofingDlg.h"
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIgmpSnoopingDlg.h"
@@ -80,6 +81,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::LldpRemotePorts, [](int) { return std::make_unique<CLldpRemoteDlg>(); }},
         {MenuCommand::TimeProfile, [](int) { return std::make_unique<CTimeProfileDlg>(); }},
         {MenuCommand::PowerSaving, [](int) { return std::make_unique<CPowerSavingDlg>(); }},
+        {MenuCommand::ArpSpoofingPrevention, [](int) { return std::make_unique<CArpSpoofingDlg>(); }},
     };
     return table;
 }

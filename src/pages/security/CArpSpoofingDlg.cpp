@@ -1,5 +1,6 @@
 #include "CArpSpoofingDlg.h"
 
+#include "CArpSpoofingAddDlg.h"
 #include "CListView.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
@@ -91,8 +92,11 @@ void CArpSpoofingDlg::addEntry()
         MessageBox::info(QStringLiteral("The Maximum of Entry is 64, can not add any more"));
         return;
     }
-    refresh(); // the add page joins here
-
+    {
+        CArpSpoofingAddDlg page(m_entries);
+        page.exec();
+    }
+    refresh();
 }
 
 void CArpSpoofingDlg::deleteEntry()
