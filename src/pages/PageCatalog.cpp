@@ -2,6 +2,7 @@
 
 #include "CFirmwareDlg.h"
 #include "CArpSpoofingDlg.h"
+#include "CDhcpScreeningDlg.h"
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
 #include "CIgmpSnoopingDlg.h"
@@ -82,6 +83,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::TimeProfile, [](int) { return std::make_unique<CTimeProfileDlg>(); }},
         {MenuCommand::PowerSaving, [](int) { return std::make_unique<CPowerSavingDlg>(); }},
         {MenuCommand::ArpSpoofingPrevention, [](int) { return std::make_unique<CArpSpoofingDlg>(); }},
+        {MenuCommand::DhcpServerScreening, [](int) { return std::make_unique<CDhcpScreeningDlg>(); }},
     };
     return table;
 }
