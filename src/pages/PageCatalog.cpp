@@ -27,6 +27,7 @@
 #include "CVlanConfigDlg.h"
 #include "MenuCommand.h"
 #include "CTcpServiceDlg.h"
+#include "CTrafficSegmentationDlg.h"
 #include "CUdpServiceDlg.h"
 #include "CSnmpCommunityDlg.h"
 #include "CSnmpEngineIdDlg.h"
@@ -84,6 +85,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::PowerSaving, [](int) { return std::make_unique<CPowerSavingDlg>(); }},
         {MenuCommand::ArpSpoofingPrevention, [](int) { return std::make_unique<CArpSpoofingDlg>(); }},
         {MenuCommand::DhcpServerScreening, [](int) { return std::make_unique<CDhcpScreeningDlg>(); }},
+        {MenuCommand::TrafficSegmentation, [](int) { return std::make_unique<CTrafficSegmentationDlg>(); }},
     };
     return table;
 }

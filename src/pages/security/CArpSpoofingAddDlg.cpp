@@ -72,6 +72,7 @@ CArpSpoofingAddDlg::CArpSpoofingAddDlg(std::vector<ArpSpoofingEntry> listed)
     for (int port = 1; port <= m_portCount; ++port) {
         QLabel* caption = grid.addCaption(this, port, IdFirstPortCaption + port - 1, 0);
         caption->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        grid.place(caption, port, 0, columnPitch, boxSize.height());
         auto* box = control<QCheckBox>(IdFirstPortBox + port - 1);
         box->setAccessibleName(QStringLiteral("Port %1").arg(port));
         grid.place(box, port, boxOffset, boxSize.width(), boxSize.height());
