@@ -2,6 +2,7 @@
 
 #include "CFirmwareDlg.h"
 #include "CArpSpoofingDlg.h"
+#include "CBandwidthDlg.h"
 #include "CDhcpScreeningDlg.h"
 #include "CForwardingTableDlg.h"
 #include "CInterfaceTableDlg.h"
@@ -20,6 +21,7 @@
 #include "CPoePortDlg.h"
 #include "CPortSetInfo.h"
 #include "CPowerSavingDlg.h"
+#include "CStormControlDlg.h"
 #include "CSyslogDlg.h"
 #include "CTimeProfileDlg.h"
 #include "CSystemInfoDlg.h"
@@ -86,6 +88,8 @@ const std::map<int, Factory>& factories()
         {MenuCommand::ArpSpoofingPrevention, [](int) { return std::make_unique<CArpSpoofingDlg>(); }},
         {MenuCommand::DhcpServerScreening, [](int) { return std::make_unique<CDhcpScreeningDlg>(); }},
         {MenuCommand::TrafficSegmentation, [](int) { return std::make_unique<CTrafficSegmentationDlg>(); }},
+        {MenuCommand::BandwidthControl, [](int) { return std::make_unique<CBandwidthDlg>(); }},
+        {MenuCommand::StormControl, [](int) { return std::make_unique<CStormControlDlg>(); }},
     };
     return table;
 }
