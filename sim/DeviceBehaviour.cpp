@@ -9,7 +9,8 @@ DeviceBehaviour::DeviceBehaviour(MibStore& store, PortLayout layout, PortLinkMod
                                  TransferSimulator::Schedule schedule, int transferStepMs, bool transferFail)
     : m_ports(store, layout, std::move(clock)),
       m_transfers(store, std::move(schedule), transferStepMs, transferFail),
-      m_spanningTree(store)
+      m_spanningTree(store),
+      m_bindings(store, layout.portCount)
 {
     m_ports.capture();
 }
@@ -28,7 +29,7 @@ void DeviceBehaviour::written(const std::vector<Oid>& oids)
     for (const auto& oid : oids) {
         if (TransferSimulator::isOperation(oid))
             m_transfers.operationWritten(oid);
-        else
+        else if (!m_bindings.written(oid))
             m_ports.settingWritten(oid);
         m_spanningTree.written(oid);
     }

@@ -2,6 +2,7 @@
 // What the switch does beyond storing values: port links stay consistent, transfers run,
 // tool commands are accepted, and with --live the links change over time.
 
+#include "BindingTables.h"
 #include "LinkAnimator.h"
 #include "PortLinkModel.h"
 #include "SpanningTreeModel.h"
@@ -28,6 +29,7 @@ private:
     PortLinkModel m_ports;
     TransferSimulator m_transfers;
     SpanningTreeModel m_spanningTree;
+    BindingTables m_bindings;
     std::unique_ptr<LinkAnimator> m_animator; // made on the first live step, from the links of that time
 };
 

@@ -5,6 +5,10 @@
 #include "CBandwidthDlg.h"
 #include "CDhcpScreeningDlg.h"
 #include "CForwardingTableDlg.h"
+#include "CIMPBBlackList.h"
+#include "CIMPBSettings.h"
+#include "CIMPBSmartBinding.h"
+#include "CIMPBWhiteList.h"
 #include "CInterfaceTableDlg.h"
 #include "CIgmpSnoopingDlg.h"
 #include "CIpTableDlg.h"
@@ -90,6 +94,10 @@ const std::map<int, Factory>& factories()
         {MenuCommand::TrafficSegmentation, [](int) { return std::make_unique<CTrafficSegmentationDlg>(); }},
         {MenuCommand::BandwidthControl, [](int) { return std::make_unique<CBandwidthDlg>(); }},
         {MenuCommand::StormControl, [](int) { return std::make_unique<CStormControlDlg>(); }},
+        {MenuCommand::SmartBindingSettings, [](int) { return std::make_unique<CIMPBSettings>(); }},
+        {MenuCommand::SmartBinding, [](int) { return std::make_unique<CIMPBSmartBinding>(); }},
+        {MenuCommand::WhiteList, [](int) { return std::make_unique<CIMPBWhiteList>(); }},
+        {MenuCommand::BlackList, [](int) { return std::make_unique<CIMPBBlackList>(); }},
     };
     return table;
 }

@@ -67,4 +67,13 @@ check "new white-list entry holds its MAC" '"00 11 22 33 44 FF "' \
 check "trusted DHCP server entry holds its index" "2" \
   "$(snmp_set "${V3[@]}" $DEV.14.7.2.1.3.2 i 5 >/dev/null; snmp_get "${V3[@]}" $DEV.14.7.2.1.1.2)"
 
+# Binding a host the scan found puts it on the white list; clearing a blocked host removes it.
+BIND=$DEV.14.10
+check "bind a scanned host" "1" "$(snmp_set "${V3[@]}" $BIND.2.1.5.0.27.33.10.0.16.3.192.0.2.20 i 1)"
+check "bound host on the white list, active" "1" "$(snmp_get "${V3[@]}" $BIND.3.1.4.192.0.2.20.0.27.33.10.0.16)"
+check "bound host's port" '"20 00 00 00 "' \
+  "$(snmp_get -Ox "${V3[@]}" $BIND.3.1.3.192.0.2.20.0.27.33.10.0.16 | tr -d '\n')"
+check "clear a blocked host" "1" "$(snmp_set "${V3[@]}" $BIND.4.1.5.0.27.33.10.0.153.1.7 i 1)"
+check "cleared host is gone" "" "$(snmp_walk "${V1_READ[@]}" "$SIM_ADDR" $BIND.4)"
+
 finish
