@@ -4,6 +4,7 @@
 #include "CArpSpoofingDlg.h"
 #include "CBandwidthDlg.h"
 #include "CDhcpScreeningDlg.h"
+#include "CDot1xDlg.h"
 #include "CForwardingTableDlg.h"
 #include "CIMPBBlackList.h"
 #include "CIMPBSettings.h"
@@ -98,6 +99,7 @@ const std::map<int, Factory>& factories()
         {MenuCommand::SmartBinding, [](int) { return std::make_unique<CIMPBSmartBinding>(); }},
         {MenuCommand::WhiteList, [](int) { return std::make_unique<CIMPBWhiteList>(); }},
         {MenuCommand::BlackList, [](int) { return std::make_unique<CIMPBBlackList>(); }},
+        {MenuCommand::Dot1x, [](int) { return std::make_unique<CDot1xDlg>(); }},
     };
     return table;
 }

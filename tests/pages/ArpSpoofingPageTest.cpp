@@ -117,7 +117,7 @@ TEST_F(ArpSpoofingPage, AddPageChecksTheListedEntriesAndTheListIsReadAgainAfterI
     ASSERT_TRUE(openAndWait(page, ListId::IdAdd));
     agent->clearRequests();
     QStringList shown;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(nestedPageDelayMs, [&] {
         QDialog* add = shownDialog("dlg197");
         ASSERT_NE(add, nullptr);
         ASSERT_TRUE(openAndWait(*add, AddId::IdApply));

@@ -162,8 +162,9 @@ TEST_F(BandwidthPage, NoteFollowsTheModel)
         auto page = open();
         auto* note = controlOf<QLabel>(page.get(), BandwidthId::IdNote);
         EXPECT_EQ(note->isVisible(), !c.note.isEmpty()) << c.model;
-        if (!c.note.isEmpty())
+        if (!c.note.isEmpty()) {
             EXPECT_EQ(note->text(), c.note) << c.model;
+        }
     }
 }
 

@@ -126,12 +126,13 @@ TEST_F(IMPBPages, SettingsChecksAndTheirWrites)
         controlOf<QComboBox>(page.get(), SettingsId::IdSnooping)->setCurrentIndex(1);
         clickButton(page.get(), SettingsId::IdApply);
         EXPECT_EQ(boxes.texts(), c.messages);
-        if (c.from != 1 || c.to != 28)
+        if (c.from != 1 || c.to != 28) {
             EXPECT_EQ(setRequests(*agent), c.written);
-        else if (c.admin == 1)
+        } else if (c.admin == 1) {
             EXPECT_EQ(controlOf<QComboBox>(page.get(), SettingsId::IdAdmin)->currentText(), "Disabled");
-        else
+        } else {
             EXPECT_EQ(setRequests(*agent).size(), 28u);
+        }
     }
 }
 

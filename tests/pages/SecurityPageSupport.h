@@ -36,6 +36,11 @@ inline SetTexts setRequests(const snmp::MemoryAgent& agent)
     return texts;
 }
 
+// A page run modally over another is driven from a timer that fires once it runs: a real timer,
+// since replies reach a page through posted events, which a zero-time single shot (itself a
+// posted event) would hold back while it waits.
+inline constexpr int nestedPageDelayMs = 20;
+
 // The first top-level dialog named `objectName` once it is shown (a page opened over another).
 inline QDialog* shownDialog(const char* objectName, int limitMs = 3000)
 {
