@@ -159,7 +159,7 @@ TEST(TrafficSegmentationOctets, PaddedByPortCount)
     for (const auto& [count, octets] : cases) {
         PortFlags ports(std::size_t(count), 0);
         ports.front() = ports.back() = 1;
-        EXPECT_EQ(CTrafficSegmentationDlg::ForwardingOctets(ports), octets) << count;
+        EXPECT_EQ(CTrafficSegmentationDlg::forwardingOctets(ports), octets) << count;
     }
 }
 

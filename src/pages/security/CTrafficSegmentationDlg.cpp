@@ -222,7 +222,7 @@ void CTrafficSegmentationDlg::writeState()
     refresh();
 }
 
-std::string CTrafficSegmentationDlg::ForwardingOctets(const PortFlags& ports)
+std::string CTrafficSegmentationDlg::forwardingOctets(const PortFlags& ports)
 {
     std::string hex = PortFlagsToHex(ports);
     const int portCount = int(ports.size());
@@ -246,7 +246,7 @@ void CTrafficSegmentationDlg::writeForwarding()
     }
     SetRequest request;
     request.octets(deviceoid::segmentationColumn(deviceoid::SegmentationForwarding) + "." + std::to_string(m_source),
-                   ForwardingOctets(ports));
+                   forwardingOctets(ports));
     if (write(m_data.m_cCommonSNMPSet, {request}).ok())
         ReadAfterPause(reads(), this, refreshPauseMs, [this] { refresh(); });
     else

@@ -40,7 +40,7 @@ public:
 
     // The forwarding set as written for a port count: the port hex text padded to 8 octets for
     // 28 ports and 12 octets for 52, as the switch's table holds them; other counts as usual.
-    static std::string ForwardingOctets(const PortFlags& ports);
+    static std::string forwardingOctets(const PortFlags& ports);
 
 protected:
     void read() override;
