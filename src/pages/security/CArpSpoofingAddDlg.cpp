@@ -25,8 +25,8 @@ namespace deviceoid = snmp::deviceoid;
 
 // Window size, ports per row and the gap added between columns, by port count.
 constexpr PortGridSize gridSizes[] = {
-    {8, {480, 250}, 0, 35, 0},  {10, {490, 250}, 0, 25, 0}, {16, {545, 290}, 0, 4, 0},  {24, {545, 280}, 0, 0, 0},
-    {28, {625, 265}, 0, 0, 0},  {48, {545, 300}, 24, 0, 0}, {52, {585, 285}, 26, 0, 0},
+    {8, {480, 250}, 0, 35},  {10, {490, 250}, 0, 25}, {16, {545, 290}, 0, 4},  {24, {545, 280}, 0, 0},
+    {28, {625, 265}, 0, 0},  {48, {545, 300}, 24, 0}, {52, {585, 285}, 26, 0},
 };
 constexpr int columnPitch = 20;
 constexpr int rowStep = 40;

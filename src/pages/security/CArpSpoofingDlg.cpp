@@ -7,7 +7,6 @@
 #include "FieldLabel.h"
 #include "MacText.h"
 #include "MessageBox.h"
-#include "PausedRead.h"
 #include "PortListText.h"
 
 #include <QHBoxLayout>
@@ -76,7 +75,7 @@ void CArpSpoofingDlg::takeRow(const SnmpReply& row)
 {
     if (row.text(3) != "1")
         return;
-    ArpSpoofingEntry entry{row.qtext(0), MacOctetsToText(row.text(1)), row.suffix(0)};
+    ArpSpoofingEntry entry{row.qtext(0), MacOctetsText(row.text(1)), row.suffix(0)};
     const std::string ports = row.text(2).substr(0, portOctetsShown);
     const int r = m_list->appendRow(QString::number(m_list->rowCount() + 1));
     m_list->setCell(r, 1, entry.ip);
@@ -112,5 +111,5 @@ void CArpSpoofingDlg::deleteEntry()
         refresh();
         return;
     }
-    ReadAfterPause(reads(), this, deletePauseMs, [this] { refresh(); });
+    refreshAfter(deletePauseMs);
 }

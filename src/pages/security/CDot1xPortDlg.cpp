@@ -6,7 +6,6 @@
 #include "FieldLabel.h"
 #include "MessageBox.h"
 #include "NumberText.h"
-#include "PortIndex.h"
 #include "PortRangePair.h"
 
 #include <QComboBox>
@@ -109,7 +108,7 @@ void CDot1xPortDlg::takeRow(const SnmpReply& row)
     m_list->setCell(r, 2, controlText(row.text(1)));
     for (int i = 0; i < m_timerTexts.size(); ++i)
         m_list->setCell(r, 3 + i, m_timerTexts[i]);
-    if (const int port = PortOfIndex(row.suffix(0), m_portCount))
+    if (const int port = row.portIndex(0, m_portCount))
         m_controls[std::size_t(port - 1)] = int(LeadingInteger(row.text(1)).value_or(0));
 }
 

@@ -58,18 +58,18 @@ CIMPBData::PortSettings CIMPBData::portSettings(const SnmpReply& row)
 
 CIMPBData::ScanEntry CIMPBData::scanEntry(const SnmpReply& row)
 {
-    return {MacOctetsToText(row.text(0)), row.qtext(1), row.qtext(2), row.qtext(3), row.text(4) == "1", row.suffix(0)};
+    return {MacOctetsText(row.text(0)), row.qtext(1), row.qtext(2), row.qtext(3), row.text(4) == "1", row.suffix(0)};
 }
 
 CIMPBData::WhiteListEntry CIMPBData::whiteListEntry(const SnmpReply& row) const
 {
-    return {row.qtext(0), MacOctetsToText(row.text(1)), PortListToText(row.text(2), portCount()).text,
+    return {row.qtext(0), MacOctetsText(row.text(1)), PortListToText(row.text(2), portCount()).text,
             row.text(3) == "1", row.suffix(0)};
 }
 
 CIMPBData::BlackListEntry CIMPBData::blackListEntry(const SnmpReply& row)
 {
-    return {MacOctetsToText(row.text(0)), row.qtext(1), row.qtext(2), row.qtext(3), row.suffix(0)};
+    return {MacOctetsText(row.text(0)), row.qtext(1), row.qtext(2), row.qtext(3), row.suffix(0)};
 }
 
 std::vector<SetRequest> CIMPBData::startScan(const QString& from, const QString& to, int command)

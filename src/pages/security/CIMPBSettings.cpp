@@ -4,7 +4,6 @@
 #include "DeviceProfile.h"
 #include "FieldLabel.h"
 #include "MessageBox.h"
-#include "PausedRead.h"
 #include "PortRangePair.h"
 
 #include <QComboBox>
@@ -93,5 +92,5 @@ void CIMPBSettings::apply()
         return;
     }
     write(m_data.m_cCommonSNMPSet, CIMPBData::portSettingsWrite(from, to, admin, inspection, snooping));
-    ReadAfterPause(reads(), this, rereadPauseMs, [this] { readPorts(); });
+    refreshAfter(rereadPauseMs);
 }

@@ -8,7 +8,6 @@
 #include "MacText.h"
 #include "MessageBox.h"
 #include "NumberText.h"
-#include "PausedRead.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -154,5 +153,5 @@ void CIMPBSmartBinding::bindChosen()
         return;
     }
     write(m_data.m_cCommonSNMPSet, {CIMPBData::bindScanned(entry.index)});
-    ReadAfterPause(reads(), this, rereadPauseMs, [this] { refresh(); });
+    refreshAfter(rereadPauseMs);
 }

@@ -5,10 +5,8 @@
 #include "DeviceProfile.h"
 #include "FieldLabel.h"
 #include "MessageBox.h"
-#include "PausedRead.h"
 #include "PortGrid.h"
 #include "PortHex.h"
-#include "PortIndex.h"
 #include "PortListText.h"
 
 #include <QCheckBox>
@@ -24,8 +22,8 @@ namespace deviceoid = snmp::deviceoid;
 
 // Window size and ports per row by port count; two rows above 28 ports.
 constexpr PortGridSize gridSizes[] = {
-    {8, {510, 520}, 0, 0, 0},   {10, {515, 470}, 0, 0, 0},  {16, {545, 290}, 0, 0, 0}, {20, {640, 480}, 0, 0, 0},
-    {24, {545, 280}, 0, 0, 0},  {28, {600, 500}, 0, 0, 0},  {48, {545, 300}, 24, 0, 0}, {52, {590, 520}, 26, 0, 0},
+    {8, {510, 520}, 0, 0},   {10, {515, 470}, 0, 0},  {16, {545, 290}, 0, 0}, {20, {640, 480}, 0, 0},
+    {24, {545, 280}, 0, 0},  {28, {600, 500}, 0, 0},  {48, {545, 300}, 24, 0}, {52, {590, 520}, 26, 0},
 };
 // The gap the port columns leave between them, by port count.
 int rowGap(int portCount)
@@ -150,8 +148,7 @@ QGroupBox* CTrafficSegmentationDlg::buildPortGroup(int top, int width)
     const int inner = width - 2 * margin - 24;
     const int pitch = std::clamp((inner - perRow * rowGap(m_portCount)) / perRow + minimumPitch, minimumPitch,
                                  std::max(inner / perRow, minimumPitch));
-    const PortGridSize layout[] = {{m_portCount, {}, perRow, 0, rowStep}};
-    const PortGrid grid(m_portCount, layout, {toPort->x(), toPort->geometry().bottom() + 8}, pitch, rowStep);
+    const PortGrid grid(m_portCount, perRow, {toPort->x(), toPort->geometry().bottom() + 8}, pitch, rowStep);
     for (int port = 1; port <= m_portCount; ++port) {
         QLabel* caption = grid.addCaption(group, port, IdFirstPortCaption + port - 1, 0);
         caption->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -191,7 +188,7 @@ void CTrafficSegmentationDlg::takeRow(const SnmpReply& row)
     const QString ports = PortListToText(row.text(1), m_portCount).text;
     const int r = m_list->appendRow(row.qtext(0));
     m_list->setCell(r, 1, ports);
-    if (const int port = PortOfIndex(row.suffix(0), m_portCount))
+    if (const int port = row.portIndex(0, m_portCount))
         m_forwarding[std::size_t(port - 1)] = ports;
 }
 
@@ -248,7 +245,7 @@ void CTrafficSegmentationDlg::writeForwarding()
     request.octets(deviceoid::segmentationColumn(deviceoid::SegmentationForwarding) + "." + std::to_string(m_source),
                    forwardingOctets(ports));
     if (write(m_data.m_cCommonSNMPSet, {request}).ok())
-        ReadAfterPause(reads(), this, refreshPauseMs, [this] { refresh(); });
+        refreshAfter(refreshPauseMs);
     else
         refresh();
 }
