@@ -26,7 +26,6 @@ namespace deviceoid = snmp::deviceoid;
 using VlanId = CVlanConfigDlg::ControlId;
 using EditId = CVlanEditDlg::ControlId;
 
-LocalPeer* g_sim = nullptr;
 QString g_address;
 
 class L2PagesE2E : public ::testing::Test {
@@ -34,16 +33,9 @@ protected:
     static void SetUpTestSuite()
     {
         testApplication();
-        snmp::SnmpInit("e2e-l2-pages");
-        g_sim = new LocalPeer;
-        if (g_sim->startSimulator(QStringLiteral(SORVEX_SIM_BINARY), {}))
-            g_address = g_sim->address();
+        g_address = SuiteSimulator::start("e2e-l2-pages");
     }
-    static void TearDownTestSuite()
-    {
-        delete g_sim;
-        g_sim = nullptr;
-    }
+    static void TearDownTestSuite() { SuiteSimulator::stop(); }
     void SetUp() override
     {
         ASSERT_FALSE(g_address.isEmpty()) << "sorvex-sim did not start";

@@ -27,7 +27,6 @@
 
 namespace {
 
-LocalPeer* g_sim = nullptr;
 QString g_simAddress;
 
 std::string agentColumn(int table, int column, const std::string& index)
@@ -42,16 +41,9 @@ protected:
     static void SetUpTestSuite()
     {
         testApplication();
-        snmp::SnmpInit("e2e-agent-pages");
-        g_sim = new LocalPeer;
-        if (g_sim->startSimulator(QStringLiteral(SORVEX_SIM_BINARY), {}))
-            g_simAddress = g_sim->address();
+        g_simAddress = SuiteSimulator::start("e2e-agent-pages");
     }
-    static void TearDownTestSuite()
-    {
-        delete g_sim;
-        g_sim = nullptr;
-    }
+    static void TearDownTestSuite() { SuiteSimulator::stop(); }
     void SetUp() override
     {
         ASSERT_FALSE(g_simAddress.isEmpty()) << "sorvex-sim did not start";

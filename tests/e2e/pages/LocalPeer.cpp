@@ -1,5 +1,9 @@
 #include "LocalPeer.h"
 
+#include "SnmpFront.h"
+
+#include <memory>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -89,4 +93,26 @@ void LocalPeer::stop()
         m_process.kill();
         m_process.waitForFinished(2000);
     }
+}
+
+namespace {
+
+std::unique_ptr<LocalPeer>& suitePeer()
+{
+    static std::unique_ptr<LocalPeer> peer;
+    return peer;
+}
+
+} // namespace
+
+QString SuiteSimulator::start(const char* programName, const QStringList& options)
+{
+    snmp::SnmpInit(programName);
+    suitePeer() = std::make_unique<LocalPeer>();
+    return suitePeer()->startSimulator(QStringLiteral(SORVEX_SIM_BINARY), options) ? suitePeer()->address() : QString();
+}
+
+void SuiteSimulator::stop()
+{
+    suitePeer().reset();
 }

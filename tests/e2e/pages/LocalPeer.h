@@ -29,3 +29,12 @@ private:
     QProcess m_process;
     QString m_address;
 };
+
+// One sorvex-sim for a whole test suite: SetUpTestSuite starts it, TearDownTestSuite stops it.
+class SuiteSimulator {
+public:
+    // Initialises the SNMP library under `programName` and starts the simulator; the address,
+    // empty when it did not start.
+    static QString start(const char* programName, const QStringList& options = {});
+    static void stop();
+};

@@ -25,7 +25,6 @@
 
 namespace {
 
-LocalPeer* g_sim = nullptr;
 QString g_address;
 
 class SecurityPagesE2E : public ::testing::Test {
@@ -33,16 +32,9 @@ protected:
     static void SetUpTestSuite()
     {
         testApplication();
-        snmp::SnmpInit("e2e-security-pages");
-        g_sim = new LocalPeer;
-        if (g_sim->startSimulator(QStringLiteral(SORVEX_SIM_BINARY), {}))
-            g_address = g_sim->address();
+        g_address = SuiteSimulator::start("e2e-security-pages");
     }
-    static void TearDownTestSuite()
-    {
-        delete g_sim;
-        g_sim = nullptr;
-    }
+    static void TearDownTestSuite() { SuiteSimulator::stop(); }
     void SetUp() override
     {
         ASSERT_FALSE(g_address.isEmpty()) << "sorvex-sim did not start";
