@@ -11,6 +11,7 @@
 #include "Enterprise.h"
 #include "LaunchParams.h"
 #include "LocalPeer.h"
+#include "PageFill.h"
 #include "SnmpFront.h"
 
 #include <QApplication>
@@ -24,58 +25,11 @@
 
 namespace {
 
-struct PageRun {
-    double seconds = 0;
-    int rows = 0;
-    int paints = 0;            // paint events of the list while it filled
-    double longestStallMs = 0; // longest time the event loop did not run a 5 ms timer
-};
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 PageRun runPage()
 {
     CVlanConfigDlg page;
-    auto* refresh = page.findChild<QPushButton*>(QString::number(CVlanConfigDlg::IdRefresh));
-    auto* list = page.findChild<CListView*>(QString::number(CVlanConfigDlg::IdList));
-    PaintCounter counter;
-    list->viewport()->installEventFilter(&counter);
-
-    PageRun run;
-    QElapsedTimer clock, sinceTick;
-    QTimer ticker;
-    ticker.setInterval(5);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        run.longestStallMs = std::max(run.longestStallMs, sinceTick.nsecsElapsed() / 1e6);
-        sinceTick.restart();
-    });
-    bool started = false;
-    clock.start();
-    sinceTick.start();
-    ticker.start();
-    page.show();
-    // The reads have ended when Refresh is enabled again.
-    while (!(started && refresh->isEnabled())) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-        started = started || !refresh->isEnabled();
-    }
-    run.seconds = clock.nsecsElapsed() / 1e9;
-    ticker.stop();
-    run.rows = list->rowCount();
-    run.paints = counter.paints;
-    page.reject();
-    return run;
+    return MeasurePageFill(page, page.findChild<QPushButton*>(QString::number(CVlanConfigDlg::IdRefresh)),
+                           page.findChild<CListView*>(QString::number(CVlanConfigDlg::IdList)));
 }
 
 // The four columns walked by snmpwalk -Cc, one after the other; returns seconds and values.
