@@ -41,7 +41,11 @@ std::string DeviceProfile::profilePath()
 
 DeviceProfile DeviceProfile::read(const std::string& path)
 {
-    const IniFile ini(path);
+    return fromIni(IniFile(path));
+}
+
+DeviceProfile DeviceProfile::fromIni(const IniFile& ini)
+{
     DeviceProfile p;
     p.DeviceName = ini.getString(kSection, "DeviceName", "");
     if (!p.DeviceName.empty()) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+class IniFile;
+
 struct DeviceProfile {
     // The most ports a profile may name; larger counts are cut to it when the profile is read.
     static constexpr int kMaxPortCount = 99;
@@ -28,6 +30,7 @@ struct DeviceProfile {
     // bounded here, once, for every user: 0 to kMaxPortCount ports, no more combo ports than ports,
     // a combo index from 1 to kMaxPortCount + 1.
     static DeviceProfile read(const std::string& path);
+    static DeviceProfile fromIni(const IniFile& ini);
     static std::string readDeviceName(const std::string& path);
 
     // Process-wide profile, published by the device window.

@@ -1,5 +1,7 @@
 #include "LaunchParams.h"
 
+#include "ShownText.h"
+
 #include <mutex>
 
 namespace {
@@ -87,7 +89,7 @@ std::string LaunchParams::problem() const
         return "the launch line names no address (it needs /I<address>)";
     if (SnmpVersion != "1" && SnmpVersion != "3") {
         const bool cut = SnmpVersion.size() > kShownVersionLength;
-        return "the launch line names SNMP version \"" + SnmpVersion.substr(0, kShownVersionLength) +
+        return "the launch line names SNMP version \"" + ShownText(SnmpVersion.substr(0, kShownVersionLength)) +
                (cut ? "...\"" : "\"") + "; only 1 and 3 are supported";
     }
     return {};

@@ -1,5 +1,7 @@
 #include "PeerAddress.h"
 
+#include "ShownText.h"
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <sys/socket.h>
@@ -45,7 +47,7 @@ bool parsePort(std::string_view text, unsigned& port, std::string& problem)
     unsigned value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') {
-            problem = "the port \"" + std::string(text) + "\" is not a number";
+            problem = "the port \"" + ShownText(text) + "\" is not a number";
             return false;
         }
         value = value * 10 + static_cast<unsigned>(c - '0');
@@ -57,7 +59,7 @@ bool parsePort(std::string_view text, unsigned& port, std::string& problem)
         return false;
     }
     if (value < 1 || value > 65535) {
-        problem = "the port " + std::string(text) + " is outside 1-65535";
+        problem = "the port " + ShownText(text) + " is outside 1-65535";
         return false;
     }
     port = value;
@@ -106,20 +108,20 @@ std::optional<PeerAddress> PeerAddress::parse(std::string_view text, std::string
     if (text.front() == '[') {
         const size_t close = text.find(']');
         if (close == std::string_view::npos) {
-            problem = "the address \"" + std::string(text) + "\" lacks its ']'";
+            problem = "the address \"" + ShownText(text) + "\" lacks its ']'";
             return std::nullopt;
         }
         a.host = std::string(text.substr(1, close - 1));
         a.ipv6 = true;
         if (!isIpv6Literal(a.host)) {
-            problem = "\"" + a.host + "\" is no IPv6 address";
+            problem = "\"" + ShownText(a.host) + "\" is no IPv6 address";
             return std::nullopt;
         }
         const std::string_view rest = text.substr(close + 1);
         if (rest.empty())
             return a;
         if (rest.front() != ':') {
-            problem = "stray characters \"" + std::string(rest) + "\" after the address";
+            problem = "stray characters \"" + ShownText(rest) + "\" after the address";
             return std::nullopt;
         }
         if (!parsePort(rest.substr(1), a.port, problem))
@@ -131,7 +133,7 @@ std::optional<PeerAddress> PeerAddress::parse(std::string_view text, std::string
         a.host = std::string(text);
         a.ipv6 = true;
         if (!isIpv6Literal(a.host)) {
-            problem = "\"" + a.host + "\" is neither host:port nor an IPv6 address";
+            problem = "\"" + ShownText(a.host) + "\" is neither host:port nor an IPv6 address";
             return std::nullopt;
         }
         return a;
@@ -147,7 +149,7 @@ std::optional<PeerAddress> PeerAddress::parse(std::string_view text, std::string
     }
     for (char c : a.host) {
         if (!isNameCharacter(c)) {
-            problem = "stray character " + printable(c) + " in the address \"" + std::string(text) + "\"";
+            problem = "stray character " + printable(c) + " in the address \"" + ShownText(text) + "\"";
             return std::nullopt;
         }
     }

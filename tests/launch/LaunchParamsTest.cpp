@@ -187,6 +187,8 @@ TEST(LaunchParams, NamesWhatMakesALineUnusable)
         {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V2/P161", "the launch line names SNMP version \"2\"; only 1 and 3 are supported"},
         {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V" + std::string(40, '9') + "/P161",
          "the launch line names SNMP version \"9999999999999999...\"; only 1 and 3 are supported"},
+        {"/A1/I10.0.0.5/Rx/Wy/ETRUE/V3\n/P161", // still one line
+         "the launch line names SNMP version \"3\\x0A\"; only 1 and 3 are supported"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LaunchParams::parse(c.line).problem(), c.problem) << c.line.substr(0, 40);

@@ -49,7 +49,10 @@ TEST(PeerAddressTest, NamesWhatIsWrong)
         {"127.0.0.1:+161", "the port \"+161\" is not a number"},
         {":161", "the address has no host before ':'"},
         {"127.0.0.1]", "stray character ']' in the address \"127.0.0.1]\""},
-        {"a\x01", "stray character 0x01 in the address \"a\x01\""},
+        // Control characters are shown, never printed: a reason is one line.
+        {"a\x01", "stray character 0x01 in the address \"a\\x01\""},
+        {"127.0.0.1:9\x19/Rtu\n", "the port \"9\\x19/Rtu\\x0A\" is not a number"},
+        {"[::1\r\n", "the address \"[::1\\x0D\\x0A\" lacks its ']'"},
         {"tcp:127.0.0.1:9", "\"tcp:127.0.0.1:9\" is neither host:port nor an IPv6 address"},
         {"[::1", "the address \"[::1\" lacks its ']'"},
         {"[::1]x", "stray characters \"x\" after the address"},
