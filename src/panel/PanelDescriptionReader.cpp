@@ -9,6 +9,7 @@
 #include "CPort.h"
 #include "CPower.h"
 #include "CSlot.h"
+#include "PanelLimits.h"
 #include "PictureCache.h"
 
 #include <QFileInfo>
@@ -305,9 +306,10 @@ void PanelDescriptionReader::ReadValues(const pugi::xml_node& node, VirtualDev& 
     const QString id = ValueText(node, "ID");
     if (id != QLatin1String("0"))
         element.SetId(id);
-    element.SetRect(ParseLeadingInt(ValueText(node, "LEFT")), ParseLeadingInt(ValueText(node, "TOP")),
-                     ParseLeadingInt(ValueText(node, "WIDTH")),
-                     ParseLeadingInt(ValueText(node, "HEIGHT")));
+    const auto coordinate = [&node](const char* name) {
+        return std::clamp(ParseLeadingInt(ValueText(node, name)), -kMaxPanelCoordinate, kMaxPanelCoordinate);
+    };
+    element.SetRect(coordinate("LEFT"), coordinate("TOP"), coordinate("WIDTH"), coordinate("HEIGHT"));
     const QString bitmap = ValueText(node, "BMP");
     if (!bitmap.isEmpty())
         element.SetBitmapFile(PicturePath(bitmap));

@@ -6,3 +6,6 @@
 constexpr int kMaxPanelWidth = 4096;
 constexpr int kMaxPanelHeight = 2048;
 constexpr long long kMaxPicturePixels = static_cast<long long>(kMaxPanelWidth) * kMaxPanelHeight;
+// The largest position or size a description may give an element (larger ones are cut to it):
+// far beyond any panel or screen, and small enough that adding two never overflows.
+constexpr int kMaxPanelCoordinate = 1 << 20;

@@ -2,11 +2,14 @@
 #include "CLed.h"
 #include "CPort.h"
 #include "PanelFixture.h"
+#include "PanelLimits.h"
 #include "PictureCache.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <climits>
 #include <functional>
 #include <set>
@@ -123,7 +126,7 @@ TEST_F(LoaderTest, ReadsValuesAndKeywordsExactly)
     auto* first = dynamic_cast<CLamp*>(m_root.GetChild(0));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetId(), "");
-    EXPECT_EQ(first->GetRect(), QRect(-12, 0, 7, INT_MAX));
+    EXPECT_EQ(first->GetRect(), QRect(-12, 0, 7, kMaxPanelCoordinate));
     EXPECT_EQ(first->GetState(), CLamp::On1G);
     EXPECT_EQ(first->GetType(), CLamp::S100M);
     EXPECT_EQ(first->GetName(), "Lamp");
@@ -140,6 +143,32 @@ TEST_F(LoaderTest, ReadsValuesAndKeywordsExactly)
     EXPECT_EQ(empty->GetStatePicture(CPort::Enabled), "");
     EXPECT_EQ(m_root.GetChild(3)->GetState(), 0);
     EXPECT_EQ(m_root.GetChild(3)->GetName(), "VirtualDev");
+}
+
+// Positions and sizes at the ends of int once overflowed in the rectangle a picture is drawn
+// into; they are cut to a bound at which any sum of two still fits.
+TEST_F(LoaderTest, ExtremePositionsAndSizesAreCutAndPaint)
+{
+    WriteBmp("part.bmp", 4, 3, Qt::red);
+    const QByteArray extremes[] = {"2147483647", "-2147483648", "99999999999999", "-99999999999999"};
+    QByteArray parts;
+    for (const QByteArray& a : extremes) {
+        for (const QByteArray& b : extremes) {
+            parts += "<PANEL><ID>x</ID><LEFT>" + a + "</LEFT><TOP>" + b + "</TOP><WIDTH>" + b + "</WIDTH><HEIGHT>" + a
+                     + "</HEIGHT><BMP>part.bmp</BMP></PANEL>";
+        }
+    }
+    ASSERT_TRUE(Load("<FRONT><DEVICEPANEL p='../P'>" + Values("Front", 0, 0, 200, 100) + "</DEVICEPANEL><P>" + parts
+                     + "</P></FRONT>"));
+    ASSERT_EQ(m_root.ChildCount(), 16);
+    for (int i = 0; i < m_root.ChildCount(); ++i) {
+        const QRect r = m_root.GetChild(i)->GetRect();
+        for (int v : {r.left(), r.top(), r.width(), r.height()})
+            EXPECT_LE(std::abs(v), kMaxPanelCoordinate + 1);
+    }
+    QImage window(200, 100, QImage::Format_RGB32);
+    QPainter painter(&window);
+    m_root.PaintChildren(painter, nullptr);
 }
 
 TEST_F(LoaderTest, AnUnreadableDescriptionGivesAnEmptyPanel)

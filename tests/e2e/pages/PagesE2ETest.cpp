@@ -29,9 +29,11 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 
@@ -171,6 +173,35 @@ TEST_F(PagesE2E, SystemInformationAgainstSnmpd)
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+ Hour \\d+ Min$"))
                     .match(controlOf<QLineEdit>(&page, CSystemInfoDlg::IdRuntime)->text())
                     .hasMatch());
+}
+
+// An address no session can be opened for: each read fails within the time-out and the page
+// gives its buttons back as with a switch that does not answer (Apply stays off: nothing was
+// read that it could write back).
+TEST_F(PagesE2E, PagesGiveTheirButtonsBackWhenTheAddressCannotBeUsed)
+{
+    LaunchParams::setTimeoutText("1000");
+    for (const char* address : {"127.0.0.1:99999", "nosuchhost.invalid", "127.0.0.1:16x"}) {
+        SCOPED_TRACE(address);
+        talkTo(QString::fromLatin1(address));
+        QElapsedTimer clock;
+        clock.start();
+        {
+            CSystemInfoDlg page;
+            ASSERT_TRUE(openAndWait(page, CSystemInfoDlg::IdRefresh, 4000)) << "Refresh after a failed read";
+            EXPECT_FALSE(controlOf<QPushButton>(&page, CSystemInfoDlg::IdApply)->isEnabled());
+            clickButton(&page, CSystemInfoDlg::IdRefresh);
+            EXPECT_TRUE(openAndWait(page, CSystemInfoDlg::IdRefresh, 4000)) << "Refresh after a second failed read";
+        }
+        {
+            CForwardingTableDlg page;
+            EXPECT_TRUE(openAndWait(page, TableId::IdRefresh, 4000)) << "Refresh after a failed walk";
+            EXPECT_TRUE(listRows(&page, TableId::IdList).empty());
+        }
+        EXPECT_LT(clock.elapsed(), 8000);
+        EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
+        boxes.clear();
+    }
 }
 
 TEST_F(PagesE2E, ForwardingTableWithFiveThousandEntriesAgainstTheSimulator)
