@@ -24,8 +24,8 @@ void checkAddress(std::string_view text)
     FUZZ_CHECK(address->port >= 1 && address->port <= 65535);
     FUZZ_CHECK(!address->host.empty());
     // What the SNMP library is given is always a UDP address, never a transport of the text's.
-    const std::string spec = address->transportSpec(address->host);
-    FUZZ_CHECK(spec.rfind(address->ipv6 ? "udp6:[" : "udp:", 0) == 0);
+    const std::string peer = address->transportSpec(address->host);
+    FUZZ_CHECK(peer.rfind(address->ipv6 ? "udp6:[" : "udp:", 0) == 0);
 }
 
 } // namespace
