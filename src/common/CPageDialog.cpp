@@ -1,7 +1,7 @@
 #include "CPageDialog.h"
 
-#include "BlockingCall.h"
 #include "TraceCategory.h"
+#include "UserInputBlock.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -36,6 +36,10 @@ CPageDialog::CPageDialog(int templateId) : QDialog(nullptr)
 CPageDialog::~CPageDialog()
 {
     std::erase(openPages(), this);
+    // The page's own members are gone: a write still running ends without its continuation.
+    for (std::size_t i = 0; i < m_pendingWrites.size(); ++i)
+        UserInputBlock::release();
+    m_pendingWrites.clear();
     closeSessions();
 }
 
@@ -57,11 +61,13 @@ void CPageDialog::done(int result)
 
 void CPageDialog::closeSessions()
 {
-    m_stopWrites = true;
-    if (m_sessions.closed())
-        return;
-    TraceLine(QStringLiteral("==================DestroyWindow==============="));
-    m_sessions.closeAll();
+    if (!m_sessions.closed()) {
+        TraceLine(QStringLiteral("==================DestroyWindow==============="));
+        m_sessions.closeAll();
+    }
+    // The writes that were cut short end now, each once.
+    for (const std::shared_ptr<PendingWrite>& pending : std::vector(m_pendingWrites))
+        finishWrite(pending, WriteResult{-1, 0, pending->steps});
 }
 
 void CPageDialog::showEvent(QShowEvent* event)
@@ -175,17 +181,25 @@ void CPageDialog::readLinks(AggregatedLinkWalk& links)
     links.start();
 }
 
-WriteResult CPageDialog::write(CCommonSNMP& session, const std::vector<SetRequest>& requests)
+void CPageDialog::write(CCommonSNMP& session, const std::vector<SetRequest>& requests, WriteContinuation then)
 {
-    WriteResult result;
-    result.status = -1;
-    if (m_stopWrites)
-        return result;
-    BlockingCall::Run(
-        [&] {
-            result = RunSetRequests(session, requests, m_stopWrites);
-            return result.status;
-        },
-        [this] { closeSessions(); });
-    return result;
+    auto pending = std::make_shared<PendingWrite>(PendingWrite{std::move(then), int(requests.size())});
+    m_pendingWrites.push_back(pending);
+    UserInputBlock::acquire();
+    if (m_sessions.closed()) {
+        QTimer::singleShot(0, this, [this, pending] { finishWrite(pending, WriteResult{-1, 0, pending->steps}); });
+        return;
+    }
+    m_sessions.write(session, requests, [this, pending](const WriteResult& result) { finishWrite(pending, result); });
+}
+
+void CPageDialog::finishWrite(const std::shared_ptr<PendingWrite>& pending, const WriteResult& result)
+{
+    const auto it = std::find(m_pendingWrites.begin(), m_pendingWrites.end(), pending);
+    if (it == m_pendingWrites.end())
+        return; // ended already
+    m_pendingWrites.erase(it);
+    UserInputBlock::release();
+    if (pending->then)
+        pending->then(result);
 }

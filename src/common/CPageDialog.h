@@ -13,7 +13,9 @@
 //             layout->addLayout(commandButtons(IdRefresh, IdApply, IdClose));
 //         }
 //         void read() override { readGet(m_cCommonSNMP, {sysName}, [this](const SnmpReply& r) {...}); }
-//         void apply() override { if (write(m_cCommonSNMPSet, {request}).ok()) ...; }
+//         void apply() override {
+//             write(m_cCommonSNMPSet, {request}, [this](const WriteResult& r) { if (r.ok()) ...; });
+//         }
 //         CCommonSNMP& m_cCommonSNMP = addSession("m_cCommonSNMP");
 //     };
 //
@@ -28,7 +30,8 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include <atomic>
+#include <functional>
+#include <memory>
 #include <initializer_list>
 #include <vector>
 
@@ -98,16 +101,28 @@ protected:
     // The aggregated-link walk, unless it is running already.
     void readLinks(AggregatedLinkWalk& links);
 
-    // Sends the requests in order on a worker while the page keeps painting and takes no input,
-    // stopping at the first that fails; then goes on here with the result. Closing the page (or
-    // the module) cuts it short.
-    WriteResult write(CCommonSNMP& session, const std::vector<SetRequest>& requests);
+    // Sends the requests in order on the session while the page keeps painting and takes no
+    // input, stopping at the first that fails; then `then` runs here, on the GUI thread, with the
+    // result. Closing the page (or the module) cuts the write short and `then` sees -1.
+    using WriteContinuation = std::function<void(const WriteResult&)>;
+    void write(CCommonSNMP& session, const std::vector<SetRequest>& requests, WriteContinuation then = {});
+
+public:
+    // True while a write of this page runs (its continuation has not run yet).
+    bool writing() const { return !m_pendingWrites.empty(); }
 
 private:
+    struct PendingWrite {
+        WriteContinuation then;
+        int steps = 0;
+    };
+    // Runs a write's continuation once: from its result, or with -1 when the page closes.
+    void finishWrite(const std::shared_ptr<PendingWrite>& pending, const WriteResult& result);
+
     PageSessions m_sessions{this};
     PendingReads m_reads;
     QPushButton* m_refresh = nullptr;
     QPushButton* m_apply = nullptr;
-    std::atomic<bool> m_stopWrites{false};
+    std::vector<std::shared_ptr<PendingWrite>> m_pendingWrites;
     bool m_opened = false;
 };

@@ -2,24 +2,12 @@
 
 #include "TraceCategory.h"
 
-#include <atomic>
-#include <stdexcept>
-
-struct PageSessions::Slot {
-    explicit Slot(const char* name) : memberName(name) {}
-
-    const char* memberName;
-    CCommonSNMP session;
-    snmp::RequestRunner runner{session};
-    // Requests whose handler call is still to run on the receiver's thread.
-    std::atomic<int> undelivered{0};
-};
-
 PageSessions::PageSessions(QObject* receiver) : m_delivery(receiver) {}
 
 PageSessions::~PageSessions()
 {
     // A session that was not closed with its trace line is at least stopped before it goes.
+    m_delivery.close();
     for (auto& slot : m_slots)
         slot->session.Close();
 }
@@ -30,35 +18,9 @@ CCommonSNMP& PageSessions::add(const char* memberName)
     return m_slots.back()->session;
 }
 
-PageSessions::Slot& PageSessions::slotOf(CCommonSNMP& session)
+bool PageSessions::busy(CCommonSNMP& session) const
 {
-    for (auto& slot : m_slots) {
-        if (&slot->session == &session)
-            return *slot;
-    }
-    throw std::logic_error("session does not belong to these page sessions");
-}
-
-bool PageSessions::busy(CCommonSNMP& session)
-{
-    Slot& slot = slotOf(session);
-    return slot.undelivered.load() > 0;
-}
-
-void PageSessions::send(CCommonSNMP& session, ReplyHandler onReply, int timeoutMs)
-{
-    if (m_closed)
-        return;
-    Slot& slot = slotOf(session);
-    ++slot.undelivered;
-    slot.runner.send(
-        [delivery = m_delivery, slot = &slot, onReply = std::move(onReply)](snmp::Reply reply) {
-            delivery.post([slot, onReply, reply = SnmpReply(std::move(reply))] {
-                --slot->undelivered;
-                onReply(reply);
-            });
-        },
-        timeoutMs);
+    return session.busy();
 }
 
 void PageSessions::get(CCommonSNMP& session, const std::vector<std::string>& oids, ReplyHandler onReply,
@@ -66,10 +28,12 @@ void PageSessions::get(CCommonSNMP& session, const std::vector<std::string>& oid
 {
     if (m_closed)
         return;
-    session.Prepare(snmp::PduType::Get);
-    for (const std::string& oid : oids)
-        session.AddVarBind(oid, snmp::Syntax::Null);
-    send(session, std::move(onReply), timeoutMs);
+    session.get(
+        oids,
+        [delivery = m_delivery, onReply = std::move(onReply)](snmp::Reply reply) {
+            delivery.post([onReply, reply = SnmpReply(std::move(reply))] { onReply(reply); });
+        },
+        timeoutMs);
 }
 
 void PageSessions::walk(CCommonSNMP& session, const std::vector<std::string>& columns, ReplyHandler onRow,
@@ -77,24 +41,30 @@ void PageSessions::walk(CCommonSNMP& session, const std::vector<std::string>& co
 {
     if (m_closed)
         return;
-    Slot& slot = slotOf(session);
-    ++slot.undelivered;
     auto rowHandler = std::make_shared<ReplyHandler>(std::move(onRow));
-    slot.runner.walk(
+    session.walk(
         columns,
-        [delivery = m_delivery, rowHandler, minimum = options.minimumValues](snmp::Reply row) {
-            if (int(row.values.size()) < minimum)
-                return false;
+        [delivery = m_delivery, rowHandler](snmp::Reply row) {
             delivery.post([rowHandler, row = SnmpReply(std::move(row))] { (*rowHandler)(row); });
             return true;
         },
-        [delivery = m_delivery, slot = &slot, onEnd = std::move(onEnd)](int status) {
-            delivery.post([slot, onEnd, status] {
-                --slot->undelivered;
-                onEnd(status);
-            });
+        [delivery = m_delivery, onEnd = std::move(onEnd)](int status) {
+            delivery.post([onEnd, status] { onEnd(status); });
         },
-        options.timeoutMs, options.timeoutMs);
+        options);
+}
+
+void PageSessions::write(CCommonSNMP& session, const std::vector<SetRequest>& requests, WriteHandler onDone)
+{
+    if (m_closed)
+        return;
+    std::vector<snmp::SetStep> steps;
+    steps.reserve(requests.size());
+    for (const SetRequest& request : requests)
+        steps.push_back(request.step());
+    session.write(std::move(steps), [delivery = m_delivery, onDone = std::move(onDone)](WriteResult result) {
+        delivery.post([onDone, result] { onDone(result); });
+    });
 }
 
 void PageSessions::closeAll()
@@ -102,6 +72,7 @@ void PageSessions::closeAll()
     if (m_closed)
         return;
     m_closed = true;
+    m_delivery.close();
     for (auto& slot : m_slots) {
         slot->session.Close();
         if (slot->memberName)

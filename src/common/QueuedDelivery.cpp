@@ -4,11 +4,18 @@ QueuedDelivery::QueuedDelivery(QObject* receiver) : m_receiver(receiver), m_guar
 
 void QueuedDelivery::post(std::function<void()> work) const
 {
+    if (!*m_open)
+        return;
     QMetaObject::invokeMethod(
         m_receiver,
-        [guard = m_guard, work = std::move(work)] {
-            if (guard)
+        [guard = m_guard, open = m_open, work = std::move(work)] {
+            if (guard && *open)
                 work();
         },
         Qt::QueuedConnection);
+}
+
+void QueuedDelivery::close()
+{
+    *m_open = false;
 }

@@ -2,7 +2,7 @@
 // An owned copy of one SNMP answer, made on the callback thread and handed to the page, with the
 // accessors pages read it by.
 
-#include "RequestRunner.h"
+#include "RequestCore.h"
 
 #include <QString>
 

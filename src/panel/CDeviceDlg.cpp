@@ -1,6 +1,5 @@
 #include "CDeviceDlg.h"
 
-#include "BlockingCall.h"
 #include "ShutdownRequest.h"
 #include "CAboutDlg.h"
 #include "CPanelDeviceThread.h"
@@ -117,9 +116,13 @@ void CDeviceDlg::Shutdown()
 
 void CDeviceDlg::done(int result)
 {
-    // A page or a tool holds the device; its own window is closed first.
-    if (m_pageOpen || m_toolBusy)
+    // A page or a tool holds the device; its own window is closed first. While the module shuts
+    // down, a running save or reboot is cut short instead.
+    const bool pageShown = m_pageOpen && !m_reboot;
+    if (pageShown || ((m_toolBusy || m_reboot) && !ShutdownRequest::requested()))
         return;
+    m_reboot.reset(); // its session closes, which cuts the set short
+    m_toolBusy = false;
     Shutdown();
     CDeviceDlgBase::done(result);
 }
@@ -140,10 +143,20 @@ void CDeviceDlg::SetPageOpen(bool open)
 
 void CDeviceDlg::RunAsPage(const std::function<void()>& run)
 {
+    EnterPage();
+    run();
+    LeavePage();
+}
+
+void CDeviceDlg::EnterPage()
+{
     hide();
     SetPageOpen(true);
     showMinimized();
-    run();
+}
+
+void CDeviceDlg::LeavePage()
+{
     SetPageOpen(false);
     if (ShutdownRequest::requested()) {
         reject(); // the module is ending: the window closes instead of coming back
@@ -199,16 +212,19 @@ void CDeviceDlg::ShowAbout()
 void CDeviceDlg::SaveConfiguration()
 {
     m_toolBusy = true;
-    m_tools.SaveConfiguration();
-    m_toolBusy = false;
+    m_tools.SaveConfiguration(this, [this] { m_toolBusy = false; });
 }
 
 void CDeviceDlg::Reboot()
 {
     if (!MessageBox::question(QStringLiteral("Do you want to reboot the device?")))
         return;
-    CRebootRequest request;
-    RunAsPage([&request] { BlockingCall::Run([&request] { return request.Send(); }, [&request] { request.Close(); }); });
+    m_reboot = std::make_unique<CRebootRequest>();
+    EnterPage();
+    m_reboot->Send(this, [this] {
+        m_reboot.reset();
+        LeavePage();
+    });
 }
 
 CPort* CDeviceDlg::PortObject(int object) const

@@ -8,6 +8,7 @@
 #include "CCommonSNMP.h"
 #include "CDeviceDlgBase.h"
 #include "CMyBitmapApp.h"
+#include "CRebootRequest.h"
 #include "DeviceTools.h"
 #include "PanelClickSink.h"
 #include "PollingSink.h"
@@ -73,6 +74,9 @@ private:
     void SetPageOpen(bool open);
     // Hides the window, pauses polling and shows the window minimised while `run` runs.
     void RunAsPage(const std::function<void()>& run);
+    // The window waits minimised while a page (or the reboot) holds the device.
+    void EnterPage();
+    void LeavePage();
     void OpenPage(int commandId, int port);
     void ShowAbout();
     void Reboot();
@@ -100,5 +104,6 @@ private:
     bool m_profileRead = false;
     bool m_pageOpen = false;
     bool m_toolBusy = false;
+    std::unique_ptr<CRebootRequest> m_reboot; // while the reboot set runs
     bool m_shutDown = false;
 };

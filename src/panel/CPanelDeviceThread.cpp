@@ -33,7 +33,6 @@ constexpr int kQueryTimeoutMs = 5000;
 constexpr int kLinkWalkTimeoutMs = 2000;
 constexpr int kPoeWalkFirstTimeoutMs = 5000;
 constexpr int kPoeWalkNextTimeoutMs = 1000;
-constexpr int kMaxSkippedCycles = 3;
 
 std::string ValueText(const CSnmp& answer, int i)
 {
@@ -181,7 +180,6 @@ void CPanelDeviceThread::Run()
     while (!Stopping()) {
         if (Sleep(m_timing.startPauseMs))
             break;
-        bool skipped = false;
         if (!m_pageOpen) {
             if (m_settings.hasFan) {
                 Probe();
@@ -189,12 +187,11 @@ void CPanelDeviceThread::Run()
             }
             Probe();
             if (poeModel)
-                skipped = !PoeModelCycle();
+                PoeModelCycle();
             else
-                StartLinkWalk();
+                LinkWalk();
         }
-        const int waits = skipped ? m_timing.intervalsAfterSkip : m_timing.intervals;
-        for (int i = 0; i < waits && !Stopping(); ++i)
+        for (int i = 0; i < m_timing.intervals && !Stopping(); ++i)
             Sleep(interval);
     }
     DetachReceiver();
@@ -234,26 +231,16 @@ void CPanelDeviceThread::QueryFan()
     Post([status](PollingSink& sink) { sink.OnFanStatus(status); });
 }
 
-bool CPanelDeviceThread::PoeModelCycle()
+void CPanelDeviceThread::PoeModelCycle()
 {
     TraceLine(QStringLiteral("Get10PPOEOrLinkStatus"));
-    if (m_walkBusy && m_skippedCycles < kMaxSkippedCycles) {
-        ++m_skippedCycles;
-        return false;
-    }
-    m_skippedCycles = 0;
-    m_walkBusy = true;
     // A query that fails keeps the flags of the last cycle and starts no walk.
-    auto fail = [this] {
-        m_walkBusy = false;
-        return true;
-    };
     if (!Begin(m_cCommonSNMPPoe, snmp::PduType::Get))
-        return fail();
+        return;
     m_cCommonSNMPPoe.AddVarBind(deviceoid::poeLedMode, snmp::Syntax::Null);
     std::unique_ptr<CSnmp> answer;
     if (m_cCommonSNMPPoe.SendAndWait(answer, kQueryTimeoutMs) != 0 || !answer || answer->getValuesCount() < 1)
-        return fail();
+        return;
     const bool linkMode = ValueText(*answer, 0) == "1";
     const int mode = linkMode ? 0 : 1;
     const bool modeChanged = mode != m_previousMode;
@@ -263,55 +250,46 @@ bool CPanelDeviceThread::PoeModelCycle()
     m_cCommonSNMPPoe.AddVarBind(deviceoid::poePowerLeft, snmp::Syntax::Null);
     answer.reset();
     if (m_cCommonSNMPPoe.SendAndWait(answer, kQueryTimeoutMs) != 0 || !answer || answer->getValuesCount() < 2)
-        return fail();
+        return;
     const bool exhausted = !(std::strtod(ValueText(*answer, 1).c_str(), nullptr) > 7.0);
     TraceLine(exhausted ? QStringLiteral("pThis->m_BIsPowMax = TRUE") : QStringLiteral("pThis->m_BIsPowMax = FALSE"));
     Post([exhausted](PollingSink& sink) { sink.OnPowerBudget(exhausted); });
 
     if (linkMode)
-        StartLinkWalk();
+        LinkWalk();
     else
-        StartPoeWalk();
-    return true;
+        PoeWalk();
 }
 
-void CPanelDeviceThread::StartLinkWalk()
+void CPanelDeviceThread::LinkWalk()
 {
     TraceLine(QStringLiteral("GET Port"));
-    // A walk still running from an earlier cycle (a slow switch) goes on; a second one would
-    // withdraw it.
-    if (m_linkWalk.busy())
-        return;
     {
         std::lock_guard lock(m_rowsMutex);
         m_linkRows.clear();
     }
-    std::lock_guard lock(m_stopMutex);
-    if (m_stop)
+    if (Stopping())
         return;
-    m_walkBusy = true;
-    m_linkWalk.walk(
-        kLinkColumns, [this](snmp::Reply row) { return TakeLinkRow(row); },
-        [this](int status) { EndLinkWalk(status); }, kLinkWalkTimeoutMs, kLinkWalkTimeoutMs);
+    const int status = m_cCommonSNMPDevStat.walkAndWait(
+        kLinkColumns, [this](snmp::Reply row) { return TakeLinkRow(row); }, {kLinkWalkTimeoutMs});
+    if (!Stopping())
+        EndLinkWalk(status);
 }
 
-void CPanelDeviceThread::StartPoeWalk()
+void CPanelDeviceThread::PoeWalk()
 {
     TraceLine(QStringLiteral("--1----GetPOEPortStatus---------"));
-    if (m_poeWalk.busy())
-        return;
     {
         std::lock_guard lock(m_rowsMutex);
         m_poeRows.clear();
     }
-    std::lock_guard lock(m_stopMutex);
-    if (m_stop) {
-        m_walkBusy = false;
+    if (Stopping())
         return;
-    }
-    m_poeWalk.walk(
+    const int status = m_cCommonSNMPPoeStat.walkAndWait(
         {deviceoid::poeColumn(deviceoid::PoeStatus)}, [this](snmp::Reply row) { return TakePoeRow(row); },
-        [this](int status) { EndPoeWalk(status); }, kPoeWalkFirstTimeoutMs, kPoeWalkNextTimeoutMs);
+        {kPoeWalkNextTimeoutMs, 0, kPoeWalkFirstTimeoutMs});
+    if (!Stopping())
+        EndPoeWalk(status);
 }
 
 bool CPanelDeviceThread::TakeLinkRow(const snmp::Reply& row)
@@ -346,7 +324,6 @@ void CPanelDeviceThread::EndLinkWalk(int status)
         rows.swap(m_linkRows);
     }
     Post([rows = std::move(rows), status](PollingSink& sink) mutable { sink.OnLinkWalkEnded(std::move(rows), status); });
-    m_walkBusy = false;
 }
 
 bool CPanelDeviceThread::TakePoeRow(const snmp::Reply& row)
@@ -371,5 +348,4 @@ void CPanelDeviceThread::EndPoeWalk(int status)
         rows.swap(m_poeRows);
     }
     Post([rows = std::move(rows), status](PollingSink& sink) mutable { sink.OnPoeWalkEnded(std::move(rows), status); });
-    m_walkBusy = false;
 }

@@ -1,15 +1,14 @@
 #pragma once
 // The device window's polling thread. Each cycle it probes the switch, reads the fan, and walks
 // the port link states (or, on PoE models, reads the LED mode and power budget and walks the
-// link or PoE states). Results reach the window as queued calls on its thread; walk rows are
-// gathered on the SNMP callback threads and handed over when the walk ends.
+// link or PoE states), every request waiting for its answer on this thread. Results reach the
+// window as queued calls on its thread; walk rows are gathered and handed over when the walk ends.
 //
 // Stopping: RequestStop() sets the stop flag and closes the polling sessions, which cuts every
 // wait short; WaitForEnd() then joins within its bound. A thread that does not end in time is
 // abandoned: it finishes on its own, deletes itself, and reports to nobody.
 
 #include "CCommonSNMP.h"
-#include "RequestRunner.h"
 #include "PollingRows.h"
 
 #include <QObject>
@@ -29,14 +28,12 @@ class PollingSink;
 
 class CPanelDeviceThread {
 public:
-    // A cycle: a pause, the queries, then `intervals` waits of the interval (`intervalsAfterSkip`
-    // when a PoE-model cycle was skipped because its last walk had not ended).
+    // A cycle: a pause, the queries and walks, then `intervals` waits of the interval.
     struct Timing {
         int startPauseMs = 500;
         int intervalMsV1 = 500;
         int intervalMsV3 = 1000;
         int intervals = 10;
-        int intervalsAfterSkip = 2;
     };
     // Process-wide; tests shorten the cycle before a window is made.
     static void SetTiming(const Timing& timing);
@@ -82,11 +79,11 @@ private:
 
     void Probe();
     void QueryFan();
-    // False when the cycle was skipped because the last walk has not ended.
-    bool PoeModelCycle();
-    void StartLinkWalk();
-    void StartPoeWalk();
-    // Row handlers of the walks (SNMP callback threads); false ends the walk.
+    void PoeModelCycle();
+    // The walks run to their end on this thread (cut short by RequestStop).
+    void LinkWalk();
+    void PoeWalk();
+    // Row handlers of the walks (the session's thread); false ends the walk.
     bool TakeLinkRow(const snmp::Reply& row);
     bool TakePoeRow(const snmp::Reply& row);
     void EndLinkWalk(int status);
@@ -100,8 +97,6 @@ private:
     CCommonSNMP m_cCommonSNMPDevStat; // link walk
     CCommonSNMP m_cCommonSNMPPoe;     // LED mode and power budget
     CCommonSNMP m_cCommonSNMPPoeStat; // PoE walk
-    snmp::RequestRunner m_linkWalk{m_cCommonSNMPDevStat};
-    snmp::RequestRunner m_poeWalk{m_cCommonSNMPPoeStat};
 
     std::mutex m_receiverMutex;
     QObject* m_receiver;
@@ -120,8 +115,6 @@ private:
     std::thread m_thread;
 
     // PoE-model cycle state (polling thread), and the walk-busy flag the walks' ends clear.
-    std::atomic<bool> m_walkBusy{false};
-    int m_skippedCycles = 0;
     int m_previousMode = -1;
 
     // Rows of the walk in progress (callback threads).

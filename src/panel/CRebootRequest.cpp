@@ -1,13 +1,14 @@
 #include "CRebootRequest.h"
 
 #include "DeviceOids.h"
+#include "QueuedDelivery.h"
 #include "SnmpTypes.h"
 
-int CRebootRequest::Send()
+void CRebootRequest::Send(QObject* receiver, std::function<void()> finished)
 {
-    if (!m_session.Prepare(snmp::PduType::Set))
-        return -1;
-    m_session.AddVarBind(snmp::deviceoid::reboot, snmp::Syntax::Integer, "1");
-    std::unique_ptr<CSnmp> answer;
-    return m_session.TableSendAndWait(answer, 0);
+    snmp::SetStep reboot;
+    reboot.bindings.push_back({snmp::deviceoid::reboot, snmp::Syntax::Integer, "1"});
+    m_session.write({reboot}, [delivery = QueuedDelivery(receiver), finished](snmp::WriteResult) {
+        delivery.post(finished);
+    });
 }

@@ -4,12 +4,16 @@
 
 #include "CCommonSNMP.h"
 
+#include <functional>
+
+class QObject;
+
 class CRebootRequest {
 public:
-    // Sends the reboot set and waits for the answer (default timeout); the result is not shown.
-    int Send();
-    // Cuts a running Send short.
-    void Close() { m_session.Close(); }
+    // Sends the reboot set (default timeout); `finished` runs on `receiver`'s thread once it has
+    // been answered or has failed (the result is not shown). Destroying the request cuts it short
+    // and `finished` does not run.
+    void Send(QObject* receiver, std::function<void()> finished);
 
 private:
     CCommonSNMP m_session;

@@ -1,9 +1,9 @@
 #include "DeviceTools.h"
 
-#include "BlockingCall.h"
 #include "CCommonSNMP.h"
 #include "DeviceOids.h"
 #include "MessageBox.h"
+#include "QueuedDelivery.h"
 #include "SnmpTypes.h"
 #include "ToolLauncher.h"
 
@@ -19,20 +19,21 @@ DeviceTools::DeviceTools(CCommonSNMP& setSession, std::string address)
 {
 }
 
-void DeviceTools::SaveConfiguration()
+void DeviceTools::SaveConfiguration(QObject* receiver, std::function<void()> finished)
 {
-    if (!MessageBox::question(QStringLiteral("Do you want to save the configuration?")))
+    if (!MessageBox::question(QStringLiteral("Do you want to save the configuration?"))) {
+        finished();
         return;
-    const int result = BlockingCall::Run(
-        [this] {
-            if (!m_setSession.Prepare(snmp::PduType::Set))
-                return -1;
-            m_setSession.AddVarBind(snmp::deviceoid::saveConfig, snmp::Syntax::Integer, "1");
-            std::unique_ptr<CSnmp> answer;
-            return m_setSession.TableSendAndWait(answer, kSaveTimeoutMs);
-        },
-        [this] { m_setSession.Close(); });
-    MessageBox::info(result == 0 ? QStringLiteral("  Success!  ") : QStringLiteral("  Failed!  "));
+    }
+    snmp::SetStep save;
+    save.bindings.push_back({snmp::deviceoid::saveConfig, snmp::Syntax::Integer, "1"});
+    save.timeoutMs = kSaveTimeoutMs;
+    m_setSession.write({save}, [delivery = QueuedDelivery(receiver), finished](snmp::WriteResult result) {
+        delivery.post([result, finished] {
+            MessageBox::info(result.ok() ? QStringLiteral("  Success!  ") : QStringLiteral("  Failed!  "));
+            finished();
+        });
+    });
 }
 
 void DeviceTools::Telnet(bool ask)

@@ -5,7 +5,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
+
+class QObject;
 
 class CCommonSNMP;
 
@@ -13,8 +16,10 @@ class DeviceTools {
 public:
     DeviceTools(CCommonSNMP& setSession, std::string address);
 
-    // Asks, then writes "save" to the switch and tells whether it worked.
-    void SaveConfiguration();
+    // Asks, then writes "save" to the switch and tells whether it worked; `finished` runs on
+    // `receiver`'s thread once the outcome is shown (or at once when the operator declines). A
+    // session closed meanwhile ends it without either.
+    void SaveConfiguration(QObject* receiver, std::function<void()> finished);
     // A terminal running "telnet HOST"; ask=false for a click on the console port.
     void Telnet(bool ask = true);
     // The desktop's browser on http://HOST.

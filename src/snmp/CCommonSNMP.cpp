@@ -1,9 +1,5 @@
 #include "CCommonSNMP.h"
 
-#include "AsyncDispatcher.h"
-#include "CSnmpV1.h"
-#include "CSnmpV3.h"
-#include "LaunchParams.h"
 #include "Trace.h"
 
 #include <algorithm>
@@ -21,7 +17,6 @@ using namespace std::chrono;
 namespace {
 
 std::atomic<int> g_v3RequestCounter{0};
-constexpr milliseconds kWorkerWait{3000};
 
 // A manual-reset event, created signalled.
 class Event {
@@ -80,297 +75,235 @@ private:
     bool m_held = false;
 };
 
-int decimal(const std::string& text)
-{
-    return std::atoi(text.c_str());
-}
-
 } // namespace
 
-struct CCommonSNMP::Core : std::enable_shared_from_this<Core> {
-    int version = 0;
+// The request-building state of the session. The core runs every request; this keeps the request
+// object a caller builds with Prepare/AddVarBind and the ids of its callbacks.
+struct CCommonSNMP::Core {
+    explicit Core(SessionSettings settings) : requests(RequestCore::create(std::move(settings))) {}
+
+    std::shared_ptr<RequestCore> requests;
+    const SessionSettings& settings() const { return requests->settings(); }
+
+    SessionLock lock; // guards request and table; held while one of them is on the wire
     std::unique_ptr<CSnmp> request;
     std::unique_ptr<CSnmpTable> table;
-    std::string address;
-    int defaultTimeout = 3000;
+    std::atomic<bool> closed{false};
 
     std::mutex idsMutex;
     std::vector<int> outstanding;
-
-    SessionLock lock; // serialises the request and the sends
     Event done;
-    std::atomic<bool> aborted{false};
-    std::atomic<bool> closed{false}; // for good: nothing is sent after Close
 
-    std::string readCommunity, writeCommunity, securityLevel, authProtocol, privProtocol;
-    std::string userName, authPassword, privPassword;
-
-    // The cancel token of the current request, reachable without the session lock.
+    // The cancel token of the prepared request, reachable without the lock.
     std::mutex tokenMutex;
     CancelToken cancel = makeCancelToken();
 
-    // Version-3 worker and its one pending request.
-    std::mutex workerMutex;
-    std::condition_variable workerCv;
-    std::thread worker;
-    bool workerRunning = false;
-    bool pending = false;
-    SnmpCallback pendingCallback = nullptr;
-    void* pendingOwner = nullptr;
-    int pendingTimeout = 0;
-    int pendingId = 0;
-    unsigned pendingEpoch = 0;
+    milliseconds closeBound() const { return requests->closeBound(); }
+    bool sendable() const { return request && table && request->isSendable(); }
 
-    // Delivery gate: callbacks of an earlier epoch (before Close) are dropped.
-    std::mutex gateMutex;
-    std::condition_variable gateCv;
-    unsigned epoch = 0;
-    int running = 0;
-    std::thread::id runner;
-
-    milliseconds closeBound() const { return milliseconds(defaultTimeout + 1000); }
-
-    unsigned currentEpoch()
-    {
-        std::lock_guard g(gateMutex);
-        return epoch;
-    }
-
-    void deliver(unsigned sentEpoch, SnmpCallback callback, void* owner, std::unique_ptr<CSnmp> answer, int id,
-                 int status)
-    {
-        {
-            std::lock_guard g(gateMutex);
-            if (sentEpoch != epoch || !callback) {
-                done.set();
-                return;
-            }
-            ++running;
-            runner = std::this_thread::get_id();
-        }
-        callback(std::move(answer), id, owner, status);
-        std::lock_guard g(gateMutex);
-        --running;
-        gateCv.notify_all();
-    }
-
-    // Stops callbacks of everything sent so far; waits (bounded) for one that is running.
-    void closeGate()
-    {
-        std::unique_lock g(gateMutex);
-        ++epoch;
-        if (running > 0 && runner != std::this_thread::get_id())
-            gateCv.wait_for(g, closeBound(), [this] { return running == 0; });
-    }
-
-    void cancelCurrent()
+    void cancelPrepared()
     {
         std::lock_guard t(tokenMutex);
         cancel->cancel();
     }
-
-    void clearPending()
-    {
-        std::lock_guard w(workerMutex);
-        pending = false;
-    }
-
-    // Waits up to 3000 ms for the worker to end. A worker that does not end is left to finish on
-    // its own: it holds this core alive and its callback is stopped by the gate.
-    void stopWorker()
-    {
-        std::unique_lock w(workerMutex);
-        if (!worker.joinable())
-            return;
-        const bool ended = workerCv.wait_for(w, kWorkerWait, [this] { return !workerRunning; });
-        std::thread t = std::move(worker);
-        w.unlock();
-        if (ended)
-            t.join();
-        else
-            t.detach();
-    }
-
-    // Withdraws what is outstanding: a queued version-3 request is dropped, the answer awaited
-    // is no longer waited for, and no callback of it reaches the owner any more. Ids are
-    // forgotten after the gate has closed, so a request that a running callback sent meanwhile
-    // is forgotten as well.
-    void withdraw()
-    {
-        clearPending();
-        closeGate();
-        forgetIds();
-        cancelCurrent();
-    }
-
     void forgetIds()
     {
         std::lock_guard g(idsMutex);
         outstanding.clear();
     }
-
     void remember(int id)
     {
         std::lock_guard g(idsMutex);
         outstanding.push_back(id);
     }
-
-    bool sendable() const { return request && table && request->isSendable(); }
-
-    void runWorker();
-    void applyV3Security(CSnmpV3& v3) const;
+    // The last exchange of the prepared request, for LastExchange (with `lock` held).
+    void noteExchange()
+    {
+        if (!request)
+            return;
+        const auto& state = request->state();
+        SnmpPdu report;
+        int result;
+        {
+            std::lock_guard s(state->mutex);
+            result = state->lastExchange;
+            if (!state->lastReportOid.empty())
+                report.binds.push_back(VarBind::null(state->lastReportOid));
+        }
+        if (result >= 0)
+            requests->recordExchange(result, report);
+    }
 };
 
-void CCommonSNMP::Core::runWorker()
-{
-    for (;;) {
-        SnmpCallback callback;
-        void* owner;
-        int timeout, id;
-        unsigned sentEpoch;
-        {
-            std::lock_guard w(workerMutex);
-            if (!pending)
-                break;
-            callback = pendingCallback;
-            owner = pendingOwner;
-            timeout = pendingTimeout;
-            id = pendingId;
-            sentEpoch = pendingEpoch;
-        }
-        // Wait for the lock, but give up as soon as the request is withdrawn (Prepare and the
-        // destructor hold the lock while they wait for this worker to end).
-        std::unique_lock l(lock, std::defer_lock);
-        bool withdrawn = false;
-        while (!l.try_lock_for(milliseconds(20))) {
-            std::lock_guard w(workerMutex);
-            if ((withdrawn = !pending))
-                break;
-        }
-        if (withdrawn)
-            break;
-        if (!sendable()) {
-            clearPending();
-            break;
-        }
-        trace("getNext begin");
+namespace {
+
+// One Send of the prepared request: the next get-next of a walk, a get or a set.
+class PreparedSend : public RequestCore::Operation {
+public:
+    PreparedSend(std::shared_ptr<CCommonSNMP::Core> core, SnmpCallback callback, void* owner, int id, int timeoutMs,
+                 bool sendable)
+        : m_core(std::move(core)), m_callback(callback), m_owner(owner), m_id(id), m_timeoutMs(timeoutMs),
+          m_sendable(sendable)
+    {
+    }
+
+    void run(RequestCore::Context& context) override
+    {
+        CCommonSNMP::Core& c = *m_core;
         std::unique_ptr<CSnmp> answer;
-        const int status = table->getNext(address, answer, timeout);
-        trace("getNext end");
-        bool wanted;
-        {
-            std::lock_guard w(workerMutex);
-            wanted = pending && pendingId == id && sendable();
-            if (wanted)
-                pending = false;
+        int status = -1;
+        if (m_sendable) {
+            // Prepare holds the lock while it replaces the request: give up once withdrawn.
+            std::unique_lock l(c.lock, std::defer_lock);
+            while (!l.try_lock_for(milliseconds(20))) {
+                if (context.cancelled())
+                    break;
+            }
+            if (!l.owns_lock() || context.cancelled() || !c.sendable()) {
+                c.done.set();
+                return;
+            }
+            const bool traced = c.settings().version == 3;
+            if (traced)
+                trace("getNext begin");
+            status = c.table->getNext(c.settings().address, answer, context.timeout(m_timeoutMs));
+            if (traced)
+                trace("getNext end");
+            c.noteExchange();
         }
-        l.unlock();
-        if (wanted)
-            deliver(sentEpoch, callback, owner, std::move(answer), id, status);
+        const bool delivered = m_callback && context.end([&] { m_callback(std::move(answer), m_id, m_owner, status); });
+        if (!delivered)
+            c.done.set();
     }
-    done.set();
-    std::lock_guard w(workerMutex);
-    workerRunning = false;
-    workerCv.notify_all();
-}
 
-void CCommonSNMP::Core::applyV3Security(CSnmpV3& v3) const
-{
-    v3.setMsgMaxSize(1024);
-    v3.setMsgSecurityModel(3);
-    v3.setUserName(userName);
-    auto applyAuth = [&] {
-        if (authProtocol == "2" || authProtocol == "3") {
-            v3.setAuthArith(authProtocol == "2" ? 0 : 1);
-            v3.setAuthPwd(authPassword.data(), static_cast<unsigned>(authPassword.size()));
-        } else {
-            v3.setMsgFlags(0);
+private:
+    std::shared_ptr<CCommonSNMP::Core> m_core;
+    SnmpCallback m_callback;
+    void* m_owner;
+    int m_id;
+    int m_timeoutMs;
+    bool m_sendable;
+};
+
+// Waits on the calling thread for one result of a request, cut short when the session closes.
+template <class Result>
+class Waiter {
+public:
+    explicit Waiter(Result failed) : m_state(std::make_shared<State>(std::move(failed))) {}
+    auto setter() const
+    {
+        return [state = m_state](Result result) {
+            std::lock_guard lock(state->mutex);
+            state->result = std::move(result);
+            state->ready = true;
+            state->cv.notify_all();
+        };
+    }
+    Result wait(const RequestCore& core)
+    {
+        std::unique_lock lock(m_state->mutex);
+        while (!m_state->ready) {
+            if (m_state->cv.wait_for(lock, milliseconds(20), [this] { return m_state->ready; }))
+                break;
+            if (core.closed())
+                return m_state->result;
         }
+        return m_state->result;
+    }
+
+private:
+    struct State {
+        explicit State(Result failed) : result(std::move(failed)) {}
+        std::mutex mutex;
+        std::condition_variable cv;
+        bool ready = false;
+        Result result;
     };
-    if (securityLevel == "2") {
-        v3.setMsgFlags(1);
-        applyAuth();
-    } else if (securityLevel == "3") {
-        v3.setMsgFlags(3);
-        applyAuth();
-        if (privProtocol == "2") {
-            v3.setPriArith(0);
-            v3.setPriPwd(privPassword.data(), static_cast<unsigned>(privPassword.size()));
-        } else {
-            v3.setMsgFlags(1);
-        }
-    } else {
-        v3.setMsgFlags(0);
-    }
-}
+    std::shared_ptr<State> m_state;
+};
 
-CCommonSNMP::CCommonSNMP() : m_core(std::make_shared<Core>())
-{
-    const LaunchParams& p = LaunchParams::current();
-    Core& c = *m_core;
-    c.version = decimal(p.SnmpVersion);
-    c.address = p.IPAddress;
-    c.defaultTimeout = std::max(0, decimal(LaunchParams::timeoutText()));
-    c.readCommunity = p.ReadCommunity;
-    c.writeCommunity = p.WriteCommunity;
-    c.securityLevel = p.SecurityLevel;
-    c.authProtocol = p.AuthProtocol;
-    c.privProtocol = p.PrivProtocol;
-    c.userName = p.UserName;
-    c.authPassword = p.AuthPassword;
-    c.privPassword = p.PrivPassword;
-}
+} // namespace
+
+CCommonSNMP::CCommonSNMP() : m_core(std::make_shared<Core>(SessionSettings::fromLaunchParams())) {}
 
 CCommonSNMP::~CCommonSNMP()
 {
     Core& c = *m_core;
-    c.aborted = true;
-    c.clearPending();
-    c.closeGate();
-    c.cancelCurrent();
-    c.stopWorker();
-    const bool locked = c.lock.try_lock_for(c.closeBound());
-    if (locked) {
+    c.closed = true;
+    c.requests->close();
+    c.cancelPrepared();
+    if (c.lock.try_lock_for(c.closeBound())) {
         c.table.reset();
         c.request.reset();
         c.lock.unlock();
     }
 }
 
+void CCommonSNMP::get(const std::vector<std::string>& oids, RequestCore::ReplyHandler done, int timeoutMs)
+{
+    m_core->requests->get(oids, std::move(done), timeoutMs);
+}
+
+void CCommonSNMP::walk(const std::vector<std::string>& columns, RequestCore::RowHandler onRow,
+                       RequestCore::EndHandler onEnd, WalkOptions options)
+{
+    m_core->requests->walk(columns, std::move(onRow), std::move(onEnd), options);
+}
+
+void CCommonSNMP::write(std::vector<SetStep> steps, RequestCore::WriteHandler done)
+{
+    m_core->requests->set(std::move(steps), std::move(done));
+}
+
+Reply CCommonSNMP::getAndWait(const std::vector<std::string>& oids, int timeoutMs)
+{
+    Waiter<Reply> waiter{Reply{}};
+    m_core->requests->get(oids, waiter.setter(), timeoutMs);
+    return waiter.wait(*m_core->requests);
+}
+
+int CCommonSNMP::walkAndWait(const std::vector<std::string>& columns, RequestCore::RowHandler onRow,
+                             WalkOptions options)
+{
+    Waiter<int> waiter{-1};
+    m_core->requests->walk(columns, std::move(onRow), waiter.setter(), options);
+    return waiter.wait(*m_core->requests);
+}
+
+WriteResult CCommonSNMP::writeAndWait(std::vector<SetStep> steps)
+{
+    const int count = int(steps.size());
+    Waiter<WriteResult> waiter{WriteResult{-1, 0, count}};
+    m_core->requests->set(std::move(steps), waiter.setter());
+    return waiter.wait(*m_core->requests);
+}
+
+bool CCommonSNMP::busy() const
+{
+    return m_core->requests->busy();
+}
+
 bool CCommonSNMP::Prepare(PduType pduType)
 {
     Core& c = *m_core;
-    c.withdraw();
+    c.requests->withdraw();
+    c.forgetIds();
+    c.cancelPrepared();
     std::lock_guard l(c.lock);
-    c.stopWorker();
     c.table.reset();
     c.request.reset();
     if (c.closed)
         return false;
 
     const bool knownType = pduType == PduType::Get || pduType == PduType::GetNext || pduType == PduType::Set;
-    if ((c.version != 1 && c.version != 3) || !knownType)
+    if (!knownType)
         return false;
-
-    if (c.version == 1) {
-        auto v1 = std::make_unique<CSnmpV1>(PduType::Get);
-        v1->setType(pduType);
-        v1->clearVarBindList();
-        v1->setCommunity(pduType == PduType::Set ? c.writeCommunity : c.readCommunity);
-        c.request = std::move(v1);
-    } else {
-        auto v3 = std::make_unique<CSnmpV3>(PduType::Get);
-        v3->setType(pduType);
-        v3->clearVarBindList();
-        c.applyV3Security(*v3);
-        c.request = std::move(v3);
-    }
+    c.request = c.settings().makeRequest(pduType);
+    if (!c.request)
+        return false;
     c.table = std::make_unique<CSnmpTable>(c.request.get());
-    {
-        std::lock_guard t(c.tokenMutex);
-        c.cancel = c.request->cancelToken();
-    }
-    c.aborted = false;
+    std::lock_guard t(c.tokenMutex);
+    c.cancel = c.request->cancelToken();
     return true;
 }
 
@@ -391,73 +324,49 @@ int CCommonSNMP::AddVarBind(const std::string& oid, Syntax syntax, const void* v
 int CCommonSNMP::Send(SnmpCallback callback, void* owner, int timeoutMs)
 {
     Core& c = *m_core;
-    std::lock_guard l(c.lock);
-    const unsigned epoch = c.currentEpoch();
-    if (c.aborted) {
+    std::unique_lock l(c.lock);
+    if (c.closed) {
         c.done.set(); // closed: nothing is sent and nothing is called
         return -1;
     }
-    if (!c.sendable()) {
-        // Nothing to send: the caller still gets its one callback, later and from elsewhere.
-        const int id = c.version == 3 ? ++g_v3RequestCounter : CSnmp::nextRequestId();
-        c.remember(id);
+    const int version = c.settings().version;
+    const bool sendable = c.sendable();
+    const int id = version == 3 ? ++g_v3RequestCounter : CSnmp::nextRequestId();
+    c.remember(id);
+    c.done.reset();
+    auto operation = std::make_shared<PreparedSend>(m_core, callback, owner, id, timeoutMs, sendable);
+    if (sendable)
+        operation->cancel = c.request->cancelToken();
+    l.unlock();
+    // Nothing to send: the callback still comes once, later and from the session's worker.
+    if (!c.requests->start(std::move(operation))) {
         c.done.set();
-        auto core = m_core;
-        AsyncDispatcher::instance().post(
-            [core, epoch, callback, owner, id] { core->deliver(epoch, callback, owner, nullptr, id, -1); });
         return -1;
     }
-    const int timeout = timeoutMs ? timeoutMs : c.defaultTimeout;
-
-    if (c.version == 1) {
-        const int id = CSnmp::nextRequestId();
-        c.remember(id);
-        c.done.reset();
-        auto core = m_core;
-        return c.table->getNext(
-            c.address,
-            [core, epoch, callback, owner](std::unique_ptr<CSnmp> answer, int requestId, int status) {
-                core->deliver(epoch, callback, owner, std::move(answer), requestId, status);
-            },
-            timeout, id);
-    }
-
-    // Version 3: the session's worker sends it.
-    std::lock_guard w(c.workerMutex);
-    c.pendingCallback = callback;
-    c.pendingOwner = owner;
-    c.pendingTimeout = timeout;
-    c.pendingId = ++g_v3RequestCounter;
-    c.pendingEpoch = epoch;
-    c.remember(c.pendingId);
-    c.pending = true;
-    c.done.reset();
-    if (!c.workerRunning) {
-        if (c.worker.joinable())
-            c.worker.join(); // it has left its loop already
-        c.workerRunning = true;
-        auto core = m_core;
-        c.worker = std::thread([core] { core->runWorker(); });
-    }
-    return -1;
+    return version == 1 && sendable ? 0 : -1;
 }
 
 int CCommonSNMP::SendAndWait(std::unique_ptr<CSnmp>& answer, int timeoutMs)
 {
     Core& c = *m_core;
     std::lock_guard l(c.lock);
-    if (c.aborted || !c.sendable())
+    if (c.closed || !c.sendable())
         return -1;
-    return c.request->send(c.address, answer, timeoutMs ? timeoutMs : c.defaultTimeout);
+    const int status = c.request->send(c.settings().address, answer, timeoutMs ? timeoutMs : c.settings().defaultTimeoutMs);
+    c.noteExchange();
+    return status;
 }
 
 int CCommonSNMP::TableSendAndWait(std::unique_ptr<CSnmp>& answer, int timeoutMs)
 {
     Core& c = *m_core;
     std::lock_guard l(c.lock);
-    if (c.aborted || !c.sendable())
+    if (c.closed || !c.sendable())
         return -1;
-    return c.table->getNext(c.address, answer, timeoutMs ? timeoutMs : c.defaultTimeout);
+    const int status =
+        c.table->getNext(c.settings().address, answer, timeoutMs ? timeoutMs : c.settings().defaultTimeoutMs);
+    c.noteExchange();
+    return status;
 }
 
 int CCommonSNMP::GetIndexSuffix(int i, const CSnmp* answer, std::string& suffix)
@@ -499,23 +408,17 @@ int CCommonSNMP::GetErrorInfo(long& errorStatus, unsigned long& errorIndex)
 
 ExchangeStatus CCommonSNMP::LastExchange(std::string& reportOid)
 {
-    Core& c = *m_core;
-    std::lock_guard l(c.lock);
-    if (!c.request)
-        return ExchangeStatus::SendFailed;
-    const auto& state = c.request->state();
-    std::lock_guard s(state->mutex);
-    reportOid = state->lastReportOid;
-    return state->lastExchange < 0 ? ExchangeStatus::SendFailed : static_cast<ExchangeStatus>(state->lastExchange);
+    return static_cast<ExchangeStatus>(m_core->requests->lastExchange(reportOid));
 }
 
 void CCommonSNMP::Close()
 {
     Core& c = *m_core;
     c.closed = true;
-    c.aborted = true;
-    c.withdraw();
-    c.done.waitFor(c.closeBound());
+    c.requests->close();
+    c.cancelPrepared();
+    c.forgetIds();
+    c.done.set();
 }
 
 int CCommonSNMP::LastV3RequestId()

@@ -1,6 +1,5 @@
 #include "CSnmpTable.h"
 
-#include "AsyncDispatcher.h"
 #include "Oid.h"
 #include "SnmpTransport.h"
 
@@ -61,24 +60,6 @@ int CSnmpTable::complete(Prepared& p, int exchangeResult, SnmpPdu& response)
         return static_cast<int>(response.errorStatus);
     }
     p.answer->setBindings(std::move(response.binds));
-    return 0;
-}
-
-int CSnmpTable::getNext(const std::string& address, Completion done, int timeoutMs, int requestId)
-{
-    auto job = std::make_shared<Prepared>();
-    if (!prepare(address, *job))
-        return -1;
-    if (requestId == 0)
-        requestId = CSnmp::nextRequestId();
-    AsyncDispatcher::instance().post([job, requestId, timeoutMs, done = std::move(done)] {
-        SnmpPdu response;
-        int result = static_cast<int>(ExchangeStatus::SendFailed);
-        if (auto transport = currentTransport())
-            result = static_cast<int>(transport->exchange(job->target, job->pdu, response, timeoutMs, job->cancel));
-        const int status = complete(*job, result, response);
-        done(status == 0 ? std::move(job->answer) : nullptr, requestId, status);
-    });
     return 0;
 }
 

@@ -13,15 +13,9 @@ class CSnmpTable {
 public:
     // Status 0 comes with an answer; -1 no answer in time (or nothing sent), -2 end of walk,
     // a positive value is the agent's error-status.
-    using Completion = std::function<void(std::unique_ptr<CSnmp> answer, int requestId, int status)>;
-
     explicit CSnmpTable(CSnmp* request) : m_request(request) {}
 
-    // Starts the request on a thread of the adapter and returns at once; `done` is called
-    // exactly once, never inside this call, with `requestId` (0 takes the adapter's next id).
-    // -1 when nothing can be sent (no bindings or a spoiled request); `done` is not called then.
-    int getNext(const std::string& address, Completion done, int timeoutMs, int requestId = 0);
-    // The same, blocking the caller; 0 with a new answer.
+    // Sends the request, blocking the caller; 0 with a new answer.
     int getNext(const std::string& address, std::unique_ptr<CSnmp>& answer, int timeoutMs);
     // The index part of answer binding i relative to the OID requested in that position when
     // the walk began, beginning with "."; -1 when there is no such binding.

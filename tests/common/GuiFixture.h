@@ -10,6 +10,7 @@
 #include "MemoryAgent.h"
 #include "ScriptedMessageBox.h"
 #include "SnmpTransport.h"
+#include "UserInputBlock.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -41,12 +42,21 @@ T* controlOf(const QWidget* page, int id)
     return page->findChild<T*>(QString::number(id));
 }
 
+// Waits until no page writes any more (its continuation has run), as an operator waits for the
+// page to take input again.
+inline bool waitForWrites(int limitMs = 20000)
+{
+    return waitUntil([] { return !UserInputBlock::active(); }, limitMs);
+}
+
+// Clicks the button and, when that starts a write, waits until the write has ended.
 inline void clickButton(const QWidget* page, int id)
 {
     auto* button = controlOf<QPushButton>(page, id);
     ASSERT_NE(button, nullptr) << "no button " << id;
     ASSERT_TRUE(button->isEnabled()) << "button " << id << " is disabled";
     button->click();
+    ASSERT_TRUE(waitForWrites()) << "the write started by button " << id << " did not end";
 }
 
 // As the operator picks an item: the selection changes and the list reports it.

@@ -13,6 +13,7 @@
 #include "TraceCategory.h"
 #include "TypingLimit.h"
 
+#include <optional>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
@@ -236,7 +237,14 @@ TEST_F(PageMachinery, ValueLabelsExposeTheirValueAndCaptionsStillNameInputs)
 class WritingPage : public CPageDialog {
 public:
     WritingPage() : CPageDialog(499) {}
-    WriteResult writeNow(const std::vector<SetRequest>& requests) { return write(m_cCommonSNMPSet, requests); }
+    // Starts the write and waits for its continuation.
+    WriteResult writeNow(const std::vector<SetRequest>& requests)
+    {
+        std::optional<WriteResult> result;
+        write(m_cCommonSNMPSet, requests, [&](const WriteResult& r) { result = r; });
+        waitUntil([&] { return result.has_value(); }, 20000);
+        return result.value_or(WriteResult{99, 0, 0});
+    }
     int paints = 0;
 
 protected:

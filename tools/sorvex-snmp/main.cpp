@@ -14,7 +14,6 @@
 #include "LaunchParams.h"
 #include "ProbeHelp.h"
 #include "ProgramInfo.h"
-#include "RequestRunner.h"
 #include "SnmpFront.h"
 #include "Trace.h"
 #include "ValuePrinter.h"
@@ -94,10 +93,10 @@ int main(int argc, char** argv)
         for (const auto& o : rest)
             if (!isUsableOid(o))
                 return usage("bad OID " + o);
-        session.Prepare(command == "get" ? PduType::Get : PduType::GetNext);
-        for (const auto& o : rest)
-            session.AddVarBind(o, Syntax::Null);
         if (command == "get") {
+            session.Prepare(PduType::Get);
+            for (const auto& o : rest)
+                session.AddVarBind(o, Syntax::Null);
             std::unique_ptr<CSnmp> answer;
             const int status = session.SendAndWait(answer, timeoutMs);
             if (status != 0)
@@ -105,28 +104,16 @@ int main(int argc, char** argv)
             printAnswer(*answer);
             return kOk;
         }
-        // Rows are printed on the callback thread as they arrive; the walk ends once.
-        RequestRunner runner(session);
-        std::mutex mutex;
-        std::condition_variable ended;
-        std::optional<int> status;
-        runner.walk(
+        // Rows are printed as they arrive; the walk ends once.
+        const int status = session.walkAndWait(
             rest,
             [](Reply row) {
                 printBindings(row.values);
                 return true;
             },
-            [&](int end) {
-                std::lock_guard lock(mutex);
-                status = end;
-                ended.notify_all();
-            },
-            timeoutMs, timeoutMs);
-        std::unique_lock lock(mutex);
-        ended.wait(lock, [&] { return status.has_value(); });
-        lock.unlock();
+            {timeoutMs});
         std::fflush(stdout);
-        return *status == -2 ? kOk : reportFailure(session, *status, params);
+        return status == -2 ? kOk : reportFailure(session, status, params);
     }
     if (command == "set") {
         if (rest.empty() || rest.size() % 3)

@@ -24,7 +24,6 @@ void DeviceWindowTest::SetUp()
     timing.startPauseMs = 5;
     timing.intervalMsV1 = 20;
     timing.intervals = 2;
-    timing.intervalsAfterSkip = 1;
     CPanelDeviceThread::SetTiming(timing);
     qputenv("SORVEX_PROFILE_DIR", profileDir.path().toLocal8Bit());
     previousLauncher = ToolLauncher::Install(&launcher);
