@@ -1,5 +1,6 @@
 #include "CPageDialog.h"
 
+#include "BlockingCall.h"
 #include "TraceCategory.h"
 #include "UserInputBlock.h"
 
@@ -202,4 +203,21 @@ void CPageDialog::finishWrite(const std::shared_ptr<PendingWrite>& pending, cons
     UserInputBlock::release();
     if (pending->then)
         pending->then(result);
+}
+
+WriteResult CPageDialog::write(CCommonSNMP& session, const std::vector<SetRequest>& requests)
+{
+    WriteResult result{-1, 0, int(requests.size())};
+    if (m_sessions.closed())
+        return result;
+    std::vector<snmp::SetStep> steps;
+    for (const SetRequest& request : requests)
+        steps.push_back(request.step());
+    BlockingCall::Run(
+        [&] {
+            result = session.writeAndWait(steps);
+            return result.status;
+        },
+        [this] { closeSessions(); });
+    return result;
 }

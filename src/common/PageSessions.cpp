@@ -2,6 +2,8 @@
 
 #include "TraceCategory.h"
 
+#include <stdexcept>
+
 PageSessions::PageSessions(QObject* receiver) : m_delivery(receiver) {}
 
 PageSessions::~PageSessions()
@@ -18,9 +20,18 @@ CCommonSNMP& PageSessions::add(const char* memberName)
     return m_slots.back()->session;
 }
 
+const PageSessions::Slot& PageSessions::slotOf(const CCommonSNMP& session) const
+{
+    for (const auto& slot : m_slots) {
+        if (&slot->session == &session)
+            return *slot;
+    }
+    throw std::logic_error("session does not belong to these page sessions");
+}
+
 bool PageSessions::busy(CCommonSNMP& session) const
 {
-    return session.busy();
+    return *slotOf(session).undelivered > 0;
 }
 
 void PageSessions::get(CCommonSNMP& session, const std::vector<std::string>& oids, ReplyHandler onReply,
@@ -28,10 +39,15 @@ void PageSessions::get(CCommonSNMP& session, const std::vector<std::string>& oid
 {
     if (m_closed)
         return;
+    auto undelivered = slotOf(session).undelivered;
+    ++*undelivered;
     session.get(
         oids,
-        [delivery = m_delivery, onReply = std::move(onReply)](snmp::Reply reply) {
-            delivery.post([onReply, reply = SnmpReply(std::move(reply))] { onReply(reply); });
+        [delivery = m_delivery, undelivered, onReply = std::move(onReply)](snmp::Reply reply) {
+            delivery.post([undelivered, onReply, reply = SnmpReply(std::move(reply))] {
+                --*undelivered;
+                onReply(reply);
+            });
         },
         timeoutMs);
 }
@@ -41,6 +57,8 @@ void PageSessions::walk(CCommonSNMP& session, const std::vector<std::string>& co
 {
     if (m_closed)
         return;
+    auto undelivered = slotOf(session).undelivered;
+    ++*undelivered;
     auto rowHandler = std::make_shared<ReplyHandler>(std::move(onRow));
     session.walk(
         columns,
@@ -48,8 +66,11 @@ void PageSessions::walk(CCommonSNMP& session, const std::vector<std::string>& co
             delivery.post([rowHandler, row = SnmpReply(std::move(row))] { (*rowHandler)(row); });
             return true;
         },
-        [delivery = m_delivery, onEnd = std::move(onEnd)](int status) {
-            delivery.post([onEnd, status] { onEnd(status); });
+        [delivery = m_delivery, undelivered, onEnd = std::move(onEnd)](int status) {
+            delivery.post([undelivered, onEnd, status] {
+                --*undelivered;
+                onEnd(status);
+            });
         },
         options);
 }
@@ -62,8 +83,13 @@ void PageSessions::write(CCommonSNMP& session, const std::vector<SetRequest>& re
     steps.reserve(requests.size());
     for (const SetRequest& request : requests)
         steps.push_back(request.step());
-    session.write(std::move(steps), [delivery = m_delivery, onDone = std::move(onDone)](WriteResult result) {
-        delivery.post([onDone, result] { onDone(result); });
+    auto undelivered = slotOf(session).undelivered;
+    ++*undelivered;
+    session.write(std::move(steps), [delivery = m_delivery, undelivered, onDone = std::move(onDone)](WriteResult result) {
+        delivery.post([undelivered, onDone, result] {
+            --*undelivered;
+            onDone(result);
+        });
     });
 }
 

@@ -52,7 +52,7 @@ public:
     // Sends the set requests in order, stopping at the first that fails; onDone gets the result.
     void write(CCommonSNMP& session, const std::vector<SetRequest>& requests, WriteHandler onDone);
 
-    // True while a request started on `session` has not ended.
+    // True while a request started on `session` has not had its handler call here yet.
     bool busy(CCommonSNMP& session) const;
 
     // Closes every session (once); afterwards no handler is called for their requests.
@@ -64,7 +64,10 @@ private:
         explicit Slot(const char* name) : memberName(name) {}
         const char* memberName;
         CCommonSNMP session;
+        // Requests whose handler call is still to run on the receiver's thread (that thread only).
+        std::shared_ptr<int> undelivered = std::make_shared<int>(0);
     };
+    const Slot& slotOf(const CCommonSNMP& session) const;
 
     QueuedDelivery m_delivery;
     std::deque<std::unique_ptr<Slot>> m_slots;

@@ -91,9 +91,11 @@ public:
                                             context.timeout(m_timeoutMs));
             if (reply.status == 0) {
                 reply.values = std::move(response.binds);
-                // A value that is not there is no value: the page must not show or write it.
-                const bool missing = reply.values.size() < m_oids.size() ||
-                                     std::any_of(reply.values.begin(), reply.values.end(),
+                // Version 3 answers an object the switch lacks with an exception in its place: that
+                // is no value, as version 1's noSuchName says, so the page neither shows nor
+                // writes it. (An answer with fewer values than asked stays an answer: the read
+                // gate counts them.)
+                const bool missing = std::any_of(reply.values.begin(), reply.values.end(),
                                                  [](const VarBind& v) { return v.isException(); });
                 if (missing)
                     reply.status = static_cast<int>(ErrorStatus::NoSuchName);

@@ -33,8 +33,8 @@ namespace snmp {
 // An owned copy of one answer.
 struct Reply {
     // 0 = an answer; -1 no answer in time, nothing sent, or withdrawn; > 0 the agent's
-    // error-status. A get whose answer lacks a value it asked for (or carries noSuchObject,
-    // noSuchInstance or endOfMibView for it) fails with noSuchName.
+    // error-status. A get whose answer carries noSuchObject, noSuchInstance or endOfMibView for
+    // a value it asked for fails with noSuchName, as version 1 would.
     int status = -1;
     std::vector<VarBind> values;
     // For walks: the index part of each value's OID (".5", ".1.0.27.17.34.51.68"), else empty.

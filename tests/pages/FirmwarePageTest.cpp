@@ -300,6 +300,54 @@ TEST_F(FirmwarePage, UnansweredReadsOfAnEarlierTransferDoNotCountAgainstTheNextO
     EXPECT_EQ(boxes.texts(), QStringList{"Success!"});
 }
 
+// The previous transfer ended on its time-out with a status read still out; its late "1" arrives
+// while the next Apply's question is open, and must not be taken for the new transfer.
+TEST_F(FirmwarePage, ALateAnswerOfThePreviousTransferIsIgnoredWhileTheQuestionIsOpen)
+{
+    TransferTimings timings = quickTimeouts();
+    timings.statusRead = 3000;
+    auto page = makePage(timings);
+    fill(page.get(), "10.1.2.3", QStringLiteral("image.bin"), "Upgrade", "Firmware");
+    const std::string& st = deviceoid::firmwareStatus;
+    agent->setInteger(st, 3); // running
+    Role fired = Role::Finish;
+    clock->beforeFire = [&](Role role) { fired = role; };
+    auto fireUntil = [&](Role role) {
+        for (int i = 0; i < 100; ++i) {
+            if (!waitUntil([&] { return !page->waitingForSwitch(); }) || !clock->fireNext())
+                return false;
+            if (fired == role)
+                return true;
+        }
+        return false;
+    };
+    boxes.answerQuestions({true, true});
+    clickButton(page.get(), Id::IdApply);
+    ASSERT_TRUE(fireUntil(Role::StatusRead));
+    ASSERT_TRUE(waitUntil([&] { return clock->armed(Role::TransferTimeout); })) << "the switch said running";
+
+    snmp::MemoryAgent::Fault slow;
+    slow.delayMs = 400;
+    agent->setObjectFault(st, slow);
+    agent->setInteger(st, 1);
+    ASSERT_TRUE(fireUntil(Role::StatusRead)); // this read's "1" comes late
+    ASSERT_TRUE(page->waitingForSwitch());
+    clock->stop(Role::StatusRead);
+    clock->stop(Role::ProgressStep);
+    ASSERT_TRUE(clock->armed(Role::TransferTimeout));
+    ASSERT_TRUE(clock->fireNext()); // the transfer's time-out
+    ASSERT_EQ(fired, Role::TransferTimeout);
+    ASSERT_TRUE(clock->fireNext()); // the controls come back
+    ASSERT_TRUE(controlsEnabled(page.get()));
+
+    boxes.setWhileAsked([&] { waitUntil([] { return false; }, 700); });
+    clickButton(page.get(), Id::IdApply);
+    boxes.setWhileAsked({});
+    waitUntil([] { return false; }, 200);
+    EXPECT_EQ(boxes.texts(),
+              (QStringList{upgradeQuestion, "Time out! Please check TFTP Server IP and network.", upgradeQuestion}));
+}
+
 TEST_F(FirmwarePage, ServerAndFileChecksSendNothing)
 {
     struct Case {

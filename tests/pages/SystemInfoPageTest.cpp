@@ -116,4 +116,23 @@ TEST_F(SystemInfoPage, ApplyWaitsForTheReadAndTypingStopsAtTwentyCharacters)
     EXPECT_EQ(name->text(), "abcdefghijklmnopqrst");
 }
 
+// Version 3 answers a get of an object the switch lacks with noSuchObject in its place: that is
+// no value, so the page must neither show it as empty text nor write it back.
+TEST_F(SystemInfoPage, Version3SwitchWithoutALocationKeepsApplyDisabledAndWritesNothing)
+{
+    LaunchParams::setCurrent(
+        LaunchParams::parse("/A1/I192.0.2.1/R/W/ETRUE/V3/P161/X/Y/T1/S3/Uadmin/Aauthpass1/Bprivpass1/H3/J2"));
+    agent->remove(sysLocation);
+    CSystemInfoDlg page;
+    page.show();
+    auto* refresh = controlOf<QPushButton>(&page, Id::IdRefresh);
+    ASSERT_TRUE(waitUntil([&] { return refresh->isEnabled(); }));
+    ASSERT_FALSE(agent->requestsOfType(snmp::PduType::Get).empty());
+    EXPECT_EQ(agent->requestsOfType(snmp::PduType::Get).back().target.version, 3);
+    EXPECT_FALSE(controlOf<QPushButton>(&page, Id::IdApply)->isEnabled());
+    EXPECT_TRUE(edit(&page, Id::IdLocation)->text().isEmpty());
+    EXPECT_TRUE(edit(&page, Id::IdName)->text().isEmpty()) << "nothing of a failed read is shown";
+    EXPECT_TRUE(sets().empty());
+}
+
 } // namespace

@@ -4,7 +4,6 @@
 #include "CCommonSNMP.h"
 #include "LaunchParams.h"
 #include "MemoryAgent.h"
-#include "RequestRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +55,6 @@ struct CallbackLog {
 // next request goes out on the same session until the walk ends.
 struct CallbackWalker {
     CCommonSNMP session;
-    snmp::RequestRunner runner{session};
     std::mutex mutex;
     std::condition_variable cv;
     std::vector<snmp::VarBind> rows;     // binding 0 of each row
@@ -67,7 +65,7 @@ struct CallbackWalker {
     // Walks `column`; the status that ended the walk (99 when it did not end in time).
     int walk(const std::string& column)
     {
-        runner.walk(
+        session.walk(
             {column},
             [this](snmp::Reply row) {
                 std::lock_guard lock(mutex);

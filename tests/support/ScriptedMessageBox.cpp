@@ -61,8 +61,15 @@ void ScriptedMessageBox::showInfo(const QString& text, MessageIcon icon)
     record({Kind::Info, text, icon, true, onGuiThread()});
 }
 
+void ScriptedMessageBox::setWhileAsked(std::function<void()> whileAsked)
+{
+    m_whileAsked = std::move(whileAsked);
+}
+
 bool ScriptedMessageBox::askQuestion(const QString& text)
 {
+    if (m_whileAsked)
+        m_whileAsked();
     bool answer = false;
     {
         std::lock_guard lock(m_mutex);

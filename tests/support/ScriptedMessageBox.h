@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <mutex>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     void answerQuestions(std::initializer_list<bool> answers);
     // The answer once the script has run out (false = Cancel unless set).
     void setDefaultAnswer(bool ok);
+    // Runs while a question is open, before it is answered: what a modal box lets happen
+    // meanwhile (late answers arriving, timers firing).
+    void setWhileAsked(std::function<void()> whileAsked);
 
     std::vector<Shown> shown() const;
     QStringList texts() const;
@@ -52,5 +56,6 @@ private:
     mutable std::mutex m_mutex;
     std::deque<bool> m_answers;
     bool m_defaultAnswer = false;
+    std::function<void()> m_whileAsked;
     std::vector<Shown> m_shown;
 };

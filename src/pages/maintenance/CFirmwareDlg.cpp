@@ -139,6 +139,9 @@ bool CFirmwareDlg::serverAccepted()
 
 void CFirmwareDlg::apply()
 {
+    // A new transfer before anything else: no answer of an earlier one, late or not, is taken
+    // for this one, also while the question below is open.
+    const unsigned transfer = ++m_transfer;
     m_timers->stopAll();
     m_finished = false;
     m_running = false;
@@ -162,28 +165,24 @@ void CFirmwareDlg::apply()
     }
     // A new transfer starts with a clean count: the misses of the last one do not end it.
     m_unansweredReads = 0;
-    const unsigned transfer = ++m_transfer;
     const bool firmware = m_kind == FileKind::Firmware;
     SetRequest request;
     request.ipAddress(firmware ? deviceoid::firmwareServer : deviceoid::configServer, m_server->text().toStdString())
         .octets(firmware ? deviceoid::firmwareFile : deviceoid::configFile,
                 TextToUtf8(m_fileName->text(), maxFileNameChars + 1));
-    request.prepare(m_cCommonSNMP);
-    sessions().send(
-        m_cCommonSNMP,
-        [this, transfer](const SnmpReply& reply) {
-            if (isCurrent(transfer))
-                onAddressAnswer(reply);
-        },
-        m_timings.addressWrite);
+    request.timeout(m_timings.addressWrite);
+    sessions().write(m_cCommonSNMP, {request}, [this, transfer](const WriteResult& result) {
+        if (isCurrent(transfer))
+            onAddressAnswer(result);
+    });
     setControlsEnabled(false);
 }
 
-void CFirmwareDlg::onAddressAnswer(const SnmpReply& reply)
+void CFirmwareDlg::onAddressAnswer(const WriteResult& result)
 {
-    if (reply.ok())
+    if (result.ok())
         writeOperation();
-    else if (reply.status == -1)
+    else if (result.status == -1)
         finish(QStringLiteral("Setting file name TimeOut !"));
     else
         finish(QStringLiteral("Get Info Fail !")); // refused: the transfer never starts
@@ -194,27 +193,24 @@ void CFirmwareDlg::writeOperation()
     const bool firmware = m_kind == FileKind::Firmware;
     SetRequest request;
     request.integer(firmware ? deviceoid::firmwareOperation : deviceoid::configOperation, m_upgrade ? 1 : 2);
-    request.prepare(m_cCommonSNMPSetOp);
+    request.timeout(m_timings.operationWrite);
     m_timers->start(TransferTimers::ProgressStep, m_timings.firstProgressStep);
     const unsigned transfer = m_transfer;
-    sessions().send(
-        m_cCommonSNMPSetOp,
-        [this, transfer](const SnmpReply& reply) {
-            if (isCurrent(transfer))
-                onOperationAnswer(reply);
-        },
-        m_timings.operationWrite);
+    sessions().write(m_cCommonSNMPSetOp, {request}, [this, transfer](const WriteResult& result) {
+        if (isCurrent(transfer))
+            onOperationAnswer(result);
+    });
     m_timers->start(TransferTimers::StatusRead, firmware ? m_timings.firstFirmwareRead : m_timings.firstConfigRead);
 }
 
-void CFirmwareDlg::onOperationAnswer(const SnmpReply& reply)
+void CFirmwareDlg::onOperationAnswer(const WriteResult& result)
 {
     // Success: the status reads are scheduled already.
-    if (reply.ok())
+    if (result.ok())
         return;
     // A refused operation starts nothing: the status still holds the last transfer's outcome,
     // which must not be shown as this one's.
-    finish(reply.status == -1 ? QStringLiteral("Setting operation TimeOut !") : QStringLiteral("Get Info Fail !"));
+    finish(result.status == -1 ? QStringLiteral("Setting operation TimeOut !") : QStringLiteral("Get Info Fail !"));
 }
 
 void CFirmwareDlg::readStatus()

@@ -53,9 +53,9 @@ private:
     void showProgress(bool shown);
 
     // The steps of a transfer; handlers of an earlier transfer are dropped.
-    void onAddressAnswer(const SnmpReply& reply);
+    void onAddressAnswer(const WriteResult& result);
     void writeOperation();
-    void onOperationAnswer(const SnmpReply& reply);
+    void onOperationAnswer(const WriteResult& result);
     void readStatus();
     void onStatusAnswer(const SnmpReply& reply);
     void onUnansweredStatus();

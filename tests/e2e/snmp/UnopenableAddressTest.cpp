@@ -91,7 +91,7 @@ TEST_F(UnopenableAddress, EveryRequestEndsWithMinusOneWithinItsTimeout)
 
             EXPECT_EQ(endsWithin(kBound, [] {
                           CallbackWalker walker;
-                          walker.runner.walk(
+                          walker.session.walk(
                               {"1.3.6.1.2.1.1"}, [](Reply) { return true; },
                               [&walker](int status) {
                                   std::lock_guard lock(walker.mutex);
@@ -99,7 +99,7 @@ TEST_F(UnopenableAddress, EveryRequestEndsWithMinusOneWithinItsTimeout)
                                   walker.ended = true;
                                   walker.cv.notify_all();
                               },
-                              kTimeoutMs, kTimeoutMs);
+                              {kTimeoutMs});
                           std::unique_lock lock(walker.mutex);
                           walker.cv.wait_for(lock, kBound, [&] { return walker.ended; });
                           return walker.ended ? walker.endStatus : 99;

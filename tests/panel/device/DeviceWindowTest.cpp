@@ -322,6 +322,7 @@ TEST_P(SaveConfigurationTest, AsksWritesAndTellsTheOutcome)
     auto window = Open();
     boxes.answerQuestions({c.confirm});
     window->Menu()->Action(MenuCommand::SaveConfiguration)->trigger();
+    WaitFor([&] { return boxes.texts().size() >= c.texts.size(); }); // the write runs on
 
     EXPECT_EQ(boxes.texts(), c.texts);
     const auto sets = agent->requestsOfType(snmp::PduType::Set);
@@ -493,6 +494,7 @@ TEST_F(DeviceWindowTest, RebootAsksThenSendsTheRebootWhileTheWindowWaitsMinimise
     bool minimisedMeanwhile = false;
     QTimer::singleShot(100, [&] { minimisedMeanwhile = window->isMinimized() && window->IsPageOpen(); });
     window->RunCommand(MenuCommand::Reboot);
+    ASSERT_TRUE(WaitFor([&] { return !window->IsPageOpen(); })); // the window comes back once answered
 
     EXPECT_EQ(boxes.texts(), (QStringList{"Do you want to reboot the device?", "Do you want to reboot the device?"}));
     const auto sets = agent->requestsOfType(snmp::PduType::Set);
