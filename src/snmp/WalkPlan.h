@@ -14,7 +14,8 @@
 //     }
 //
 // End of the walk (-2): binding 0 of a row leaves the subtree of column 0, is endOfMibView, does
-// not increase, or version 1 says noSuchName (its end of the MIB).
+// not increase, or version 1 says noSuchName (its end of the MIB). A plain value: one walk, used
+// from one thread at a time.
 
 #include "SnmpTypes.h"
 

@@ -306,3 +306,27 @@ TEST(WalkPlanTest, BulkSwitchAndVersion1Refusal)
 }
 
 } // namespace
+
+namespace {
+
+// The plan's budget rests on this: sizes as BER encodes them, lengths and arcs of several bytes.
+TEST(WalkPlanTest, EncodedSizeOfBindings)
+{
+    const struct {
+        VarBind vb;
+        std::size_t size;
+    } cases[] = {
+        {VarBind::null("1.3.6.1.2.1.1.5.0"), 14},
+        {VarBind::integer("1.3.6.1", 127), 10},
+        {VarBind::integer("1.3.6.1", 128), 11},
+        {VarBind::integer("1.3.6.1", -129), 11},
+        {VarBind::unsignedValue("1.3.6.1", Ber::Counter32, 4294967295u), 14},
+        {VarBind::octets("1.3.6.1", std::string(200, 'x')), 211},
+        {VarBind::null("1.3.200"), 9},
+        {{"1.3.6.1", Ber::EndOfMibView, 0, {}}, 9},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.vb.encodedSize(), c.size) << c.vb.oid << " tag " << c.vb.tag;
+}
+
+} // namespace
