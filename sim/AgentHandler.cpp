@@ -26,6 +26,11 @@ size_t encodedSizeBound(const netsnmp_variable_list* v)
     return 16 + 5 * v->name_length + v->val_len;
 }
 
+bool isBulk(const netsnmp_agent_request_info* reqinfo)
+{
+    return reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->command == SNMP_MSG_GETBULK;
+}
+
 Oid oidOf(const netsnmp_variable_list* vb)
 {
     return Oid(vb->name, vb->name + vb->name_length);
@@ -128,6 +133,19 @@ int AgentHandler::handle(netsnmp_mib_handler* handler, netsnmp_handler_registrat
 {
     auto* self = static_cast<AgentHandler*>(handler->myvoid);
     const int mode = reqinfo->mode;
+    if (isBulk(reqinfo) && self->m_faults.bulk() == BulkAnswer::Ignore) {
+        // The answer still goes out, but under ids no client is waiting for: it is dropped there.
+        reqinfo->asp->pdu->reqid = 0;
+        reqinfo->asp->pdu->msgid = 0;
+        self->process(mode, reqinfo, requests);
+        return SNMP_ERR_NOERROR;
+    }
+    if (isBulk(reqinfo) && self->m_faults.bulk() == BulkAnswer::Refuse) {
+        // In the first pass: an error set later, on the delegated get-bulk, never reaches the answer.
+        for (auto* r = requests; r; r = r->next)
+            netsnmp_set_request_error(reqinfo, r, SNMP_ERR_GENERR);
+        return SNMP_ERR_NOERROR;
+    }
     const bool firstPass = mode == MODE_GET || mode == MODE_GETNEXT || mode == MODE_SET_RESERVE1;
     if (self->m_faults.delayMs() > 0 && firstPass && self->delayOnce(reqinfo)) {
         self->delegate(handler, registration, reqinfo, requests);

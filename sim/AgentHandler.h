@@ -1,7 +1,8 @@
 #pragma once
 // The one MIB handler of the simulator: serves get, get-next (and get-bulk through net-snmp's
 // conversion) and set from the store for everything below 1.3.6.1. With a delay, each request
-// is delegated and answered from an alarm, so a slow answer holds back no other request.
+// is delegated and answered from an alarm, so a slow answer holds back no other request; a
+// get-bulk is delayed once, not per repetition. GetBulk can be ignored or refused (--bulk).
 
 #include "DeviceBehaviour.h"
 #include "FaultInjector.h"

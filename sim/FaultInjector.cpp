@@ -2,8 +2,8 @@
 
 namespace sim {
 
-FaultInjector::FaultInjector(int delayMs, int dropEvery, const std::map<std::string, long>& errors)
-    : m_delayMs(delayMs), m_dropEvery(dropEvery)
+FaultInjector::FaultInjector(int delayMs, int dropEvery, const std::map<std::string, long>& errors, BulkAnswer bulk)
+    : m_delayMs(delayMs), m_dropEvery(dropEvery), m_bulk(bulk)
 {
     for (const auto& [oid, status] : errors)
         m_errors[toOid(oid)] = status;

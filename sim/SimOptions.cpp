@@ -58,6 +58,7 @@ std::string SimOptions::usage()
            "  --transfer-step-ms N      time in each transfer state (default 2000)\n"
            "  --delay-ms N              answer every request N ms late\n"
            "  --drop-every K            do not answer every K-th request\n"
+           "  --bulk normal|ignore|refuse  answer GetBulk requests, leave them unanswered, or refuse them\n"
            "  --error OID=STATUS        answer requests for OID with that error-status (repeatable)\n"
            "  --fdb-entries N           rows of the forwarding table (default 36)\n"
            "  --vlans N                 fill the static VLAN table up to N VLANs (at most 4094)\n"
@@ -148,6 +149,19 @@ bool SimOptions::parse(const std::vector<std::string>& args, SimOptions& out, st
         } else if (arg == "--drop-every") {
             if (!number(1, 1000000, out.dropEvery))
                 return false;
+        } else if (arg == "--bulk") {
+            if (!value(v))
+                return false;
+            if (v == "normal")
+                out.bulk = BulkAnswer::Normal;
+            else if (v == "ignore")
+                out.bulk = BulkAnswer::Ignore;
+            else if (v == "refuse")
+                out.bulk = BulkAnswer::Refuse;
+            else {
+                error = "--bulk: expected normal, ignore or refuse, got \"" + v + "\"";
+                return false;
+            }
         } else if (arg == "--fdb-entries") {
             if (!number(0, 1000000, out.fdbEntries))
                 return false;

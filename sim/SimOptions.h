@@ -7,6 +7,13 @@
 
 namespace sim {
 
+// What the agent does with a GetBulk request.
+enum class BulkAnswer {
+    Normal, // answers it
+    Ignore, // sends nothing back
+    Refuse  // answers genErr
+};
+
 struct SimOptions {
     std::string listenHost = "127.0.0.1";
     int listenPort = 16161;
@@ -21,6 +28,7 @@ struct SimOptions {
     int transferStepMs = 2000;
     int delayMs = 0;
     int dropEvery = 0;
+    BulkAnswer bulk = BulkAnswer::Normal;
     std::map<std::string, long> errors; // numeric OID -> error-status
     int fdbEntries = 36;
     int vlans = 0; // active static VLANs to fill the table up to (0: the seed data's)

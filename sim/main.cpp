@@ -69,7 +69,7 @@ int run(int argc, char** argv)
         !rules.load((fs::path(dataDir) / "object-rules.txt").string(), error))
         return fail(error);
 
-    FaultInjector faults(options.delayMs, options.dropEvery, options.errors);
+    FaultInjector faults(options.delayMs, options.dropEvery, options.errors, options.bulk);
     AgentHost host(options, faults);
     DeviceBehaviour behaviour(store, layoutOf(store), [] { return static_cast<uint32_t>(netsnmp_get_agent_uptime()); },
                               &AgentHost::schedule, options.transferStepMs, options.transferFail);

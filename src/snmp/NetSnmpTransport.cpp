@@ -54,6 +54,7 @@ int commandOf(PduType pduType)
     switch (pduType) {
     case PduType::GetNext: return SNMP_MSG_GETNEXT;
     case PduType::Set: return SNMP_MSG_SET;
+    case PduType::GetBulk: return SNMP_MSG_GETBULK;
     default: return SNMP_MSG_GET;
     }
 }
@@ -405,6 +406,11 @@ ExchangeStatus NetSnmpTransport::exchange(const SnmpTarget& target, const SnmpPd
 {
     if (timeoutMs <= 0)
         timeoutMs = 1;
+    // Version 1 has no GetBulk: an agent would drop it unanswered.
+    if (request.type == PduType::GetBulk && target.version == 1) {
+        trace("net-snmp: GetBulk refused for version 1");
+        return ExchangeStatus::SendFailed;
+    }
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     const std::string key = credentialKey(target);
     std::unique_ptr<Session> s = acquire(target, key, deadline, cancel);
@@ -446,6 +452,11 @@ ExchangeStatus NetSnmpTransport::exchange(const SnmpTarget& target, const SnmpPd
     {
         std::lock_guard lock(g_lib);
         pdu = snmp_pdu_create(commandOf(request.type));
+        if (request.type == PduType::GetBulk) {
+            // net-snmp keeps the two counts in the error fields of the PDU.
+            pdu->non_repeaters = std::max(0L, request.nonRepeaters);
+            pdu->max_repetitions = std::max(0L, request.maxRepetitions);
+        }
         for (const auto& vb : request.binds) {
             if (!addVariable(pdu, vb)) {
                 snmp_free_pdu(pdu);

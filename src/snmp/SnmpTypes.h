@@ -1,6 +1,7 @@
 #pragma once
 // Plain data exchanged between the SNMP adapter, the transports and the simulator.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ enum class PduType {
     GetNext = 1,
     Response = 2,
     Set = 3,
+    // Walks of version 3 only; Prepare does not take it.
+    GetBulk = 5,
 };
 
 // One variable binding. `tag` is the BER tag; the value lives in `number` for the integer
@@ -66,6 +69,8 @@ struct VarBind {
     bool isException() const { return tag == Ber::NoSuchObject || tag == Ber::NoSuchInstance || tag == Ber::EndOfMibView; }
     // The value as the pages read it: decimal numbers, dotted IpAddress and OID, raw octets.
     std::string text() const;
+    // Bytes of this binding's BER encoding (its sequence included): what it costs in a datagram.
+    std::size_t encodedSize() const;
 };
 
 struct SnmpPdu {
@@ -73,6 +78,10 @@ struct SnmpPdu {
     std::vector<VarBind> binds;
     long errorStatus = 0;
     long errorIndex = 0;
+    // GetBulk only: the first `nonRepeaters` bindings are asked once, the others
+    // `maxRepetitions` times each.
+    long nonRepeaters = 0;
+    long maxRepetitions = 0;
 };
 
 // Error-status values that pages and the simulator name.

@@ -4,6 +4,7 @@
 #include "Oid.h"
 #include "SnmprecParser.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace snmp {
@@ -116,6 +117,20 @@ void MemoryAgent::setWritable(bool writable)
     m_writable = writable;
 }
 
+void MemoryAgent::setBulk(Bulk mode, long refuseStatus)
+{
+    std::lock_guard lock(m_mutex);
+    m_bulk = mode;
+    m_bulkRefuseStatus = refuseStatus;
+}
+
+void MemoryAgent::setAnswerLimit(std::size_t bytes, Overflow overflow)
+{
+    std::lock_guard lock(m_mutex);
+    m_answerLimit = bytes;
+    m_overflow = overflow;
+}
+
 std::vector<MemoryAgent::Request> MemoryAgent::requests() const
 {
     std::lock_guard lock(m_mutex);
@@ -160,10 +175,47 @@ MemoryAgent::Fault MemoryAgent::faultFor(const SnmpPdu& request, int number) con
     return m_defaultFault;
 }
 
+// The successor of `oid`, or endOfMibView under the asked name when there is none.
+VarBind MemoryAgent::nextOf(const std::string& oidText) const
+{
+    auto it = m_objects.upper_bound(keyOf(oidText));
+    if (it != m_objects.end())
+        return it->second;
+    return {oidText, Ber::EndOfMibView, 0, {}};
+}
+
+// As an agent does: the non-repeaters once, then each repeater continued from its previous
+// answer, `maxRepetitions` times, stopping once every repeater is at the end of the MIB.
+void MemoryAgent::answerBulk(const SnmpPdu& request, SnmpPdu& response)
+{
+    const std::size_t n = std::min<std::size_t>(std::max(0L, request.nonRepeaters), request.binds.size());
+    const long repetitions = std::max(0L, request.maxRepetitions);
+    for (std::size_t i = 0; i < n; ++i)
+        response.binds.push_back(nextOf(request.binds[i].oid));
+    std::vector<std::string> cursor;
+    for (std::size_t i = n; i < request.binds.size(); ++i)
+        cursor.push_back(request.binds[i].oid);
+    for (long r = 0; r < repetitions && !cursor.empty(); ++r) {
+        bool allEnded = true;
+        for (auto& c : cursor) {
+            VarBind vb = nextOf(c);
+            allEnded = allEnded && vb.tag == Ber::EndOfMibView;
+            c = vb.oid;
+            response.binds.push_back(std::move(vb));
+        }
+        if (allEnded)
+            break;
+    }
+}
+
 void MemoryAgent::answer(const SnmpTarget& target, const SnmpPdu& request, SnmpPdu& response)
 {
     response = {};
     response.type = PduType::Response;
+    if (request.type == PduType::GetBulk) {
+        answerBulk(request, response);
+        return;
+    }
     const bool v1 = target.version == 1;
     for (size_t i = 0; i < request.binds.size(); ++i) {
         const VarBind& asked = request.binds[i];
@@ -210,11 +262,19 @@ void MemoryAgent::answer(const SnmpTarget& target, const SnmpPdu& request, SnmpP
 ExchangeStatus MemoryAgent::exchange(const SnmpTarget& target, const SnmpPdu& request, SnmpPdu& response,
                                      int timeoutMs, const CancelToken& cancel)
 {
+    const bool bulk = request.type == PduType::GetBulk;
+    // As the real transport: version 1 has no get-bulk, so it never leaves.
+    if (bulk && target.version == 1)
+        return ExchangeStatus::SendFailed;
     Fault fault;
     {
         std::lock_guard lock(m_mutex);
-        m_requests.push_back({request.type, target, request.binds});
+        m_requests.push_back({request.type, target, request.binds, request.nonRepeaters, request.maxRepetitions});
         fault = faultFor(request, static_cast<int>(m_requests.size()));
+        if (bulk && m_bulk == Bulk::Ignore)
+            fault.noAnswer = true;
+        else if (bulk && m_bulk == Bulk::Refuse && fault.errorStatus == 0)
+            fault.errorStatus = m_bulkRefuseStatus;
     }
     const int wait = fault.noAnswer ? timeoutMs : std::min(fault.delayMs, timeoutMs);
     if (wait > 0 && cancel && cancel->waitFor(std::chrono::milliseconds(wait)))
@@ -233,6 +293,23 @@ ExchangeStatus MemoryAgent::exchange(const SnmpTarget& target, const SnmpPdu& re
     answer(target, request, response);
     if (fault.valueLimit >= 0 && response.binds.size() > size_t(fault.valueLimit))
         response.binds.resize(size_t(fault.valueLimit));
+    if (m_answerLimit > 0) {
+        std::size_t size = 0, fit = 0;
+        for (; fit < response.binds.size(); ++fit) {
+            size += response.binds[fit].encodedSize();
+            if (size > m_answerLimit)
+                break;
+        }
+        if (fit < response.binds.size()) {
+            if (bulk && m_overflow == Overflow::Truncate && fit > 0) {
+                response.binds.resize(fit);
+            } else {
+                response.errorStatus = ErrorStatus::TooBig;
+                response.errorIndex = 0;
+                response.binds = request.binds;
+            }
+        }
+    }
     return ExchangeStatus::Answered;
 }
 

@@ -168,56 +168,11 @@ TEST_F(SnmpStackE2E, CloseCutsAWaitOnASilentAddressShort)
 // A switch that reboots under a running version-3 module: the module's engine time is stale
 // afterwards. The first request may be lost to that, the next ones must be answered again.
 #ifdef SORVEX_SIM_PATH
-#include <csignal>
-#include <filesystem>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <netinet/in.h>
+#include "SimulatorProcess.h"
 
-extern char** environ;
+#include <filesystem>
 
 namespace {
-
-int freeUdpPort()
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    ::close(fd);
-    return ntohs(a.sin_port);
-}
-
-class Simulator {
-public:
-    Simulator(std::string address, std::string stateDir) : m_address(std::move(address)), m_state(std::move(stateDir)) {}
-    ~Simulator() { stop(); }
-    void start()
-    {
-        std::vector<std::string> args = {SORVEX_SIM_PATH, "--listen", m_address, "--state-dir", m_state};
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ASSERT_EQ(posix_spawn(&m_pid, SORVEX_SIM_PATH, nullptr, nullptr, argv.data(), environ), 0);
-    }
-    void stop()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-private:
-    std::string m_address, m_state;
-    pid_t m_pid = -1;
-};
 
 // Gets sysName until it is answered or `limit` passes; the number of failed tries, -1 if never.
 int failuresUntilAnswered(milliseconds limit)
