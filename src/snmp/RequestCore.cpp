@@ -5,9 +5,12 @@
 #include "LaunchParams.h"
 #include "Oid.h"
 #include "SnmpTransport.h"
+#include "Trace.h"
+#include "WalkPlan.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 namespace snmp {
@@ -137,41 +140,38 @@ private:
         std::vector<std::string> roots;
         for (const VarBind& b : request->bindings())
             roots.push_back(b.oid);
-        std::vector<std::string> cursor = roots;
+        WalkPlan plan(std::move(roots), target.version == 3 && context.bulkAllowed());
         int timeout = context.timeout(m_options.firstTimeoutMs ? m_options.firstTimeoutMs : m_options.timeoutMs);
         for (;; timeout = context.timeout(m_options.timeoutMs)) {
-            SnmpPdu query{PduType::GetNext, {}, 0, 0};
-            for (const std::string& oid : cursor)
-                query.binds.push_back(VarBind::null(oid));
+            const SnmpPdu query = plan.nextRequest();
             SnmpPdu response;
             const int status = context.exchange(target, query, response, timeout);
-            // Version 1 says "no such name" where version 2 and 3 say endOfMibView.
-            if (status == static_cast<int>(ErrorStatus::NoSuchName) && target.version == 1)
-                return -2;
-            if (status != 0)
-                return status;
-            if (response.binds.empty())
-                return 0;
-            const VarBind& first = response.binds[0];
-            // The end of the table, or an agent that does not move on (it must not loop us).
-            if (first.tag == Ber::EndOfMibView || !oid::isInSubtree(first.oid, roots[0]) ||
-                oid::compare(first.oid, cursor[0]) <= 0)
-                return -2;
-            Reply row;
-            row.status = 0;
-            row.values = std::move(response.binds);
-            row.suffixes.resize(row.values.size());
-            for (std::size_t i = 0; i < row.values.size() && i < roots.size(); ++i) {
-                row.suffixes[i] = oid::suffix(row.values[i].oid, roots[i]);
-                cursor[i] = row.values[i].oid;
+            if (status == -1) {
+                if (!plan.usesBulk() || context.cancelled())
+                    return -1;
+                // An agent that drops GetBulk: this walk, and the session's next, go on with get-next.
+                context.bulkFailed("not answered");
+                plan.fallBackToGetNext();
+                continue;
             }
-            if (int(row.values.size()) < m_options.minimumValues)
-                return 0;
-            bool goOn = false;
-            if (!context.deliver([&] { goOn = m_onRow(std::move(row)); }))
-                return 1;
-            if (!goOn)
-                return 0;
+            WalkPlan::Step step = plan.take(response, target.version);
+            if (step.bulkFailed)
+                context.bulkFailed("refused");
+            for (std::size_t r = 0; r < step.rows.size(); ++r) {
+                Reply row;
+                row.status = 0;
+                row.values = std::move(step.rows[r]);
+                row.suffixes = std::move(step.suffixes[r]);
+                if (int(row.values.size()) < m_options.minimumValues)
+                    return 0;
+                bool goOn = false;
+                if (!context.deliver([&] { goOn = m_onRow(std::move(row)); }))
+                    return 1;
+                if (!goOn)
+                    return 0;
+            }
+            if (step.end != 1)
+                return step.end;
         }
     }
 
@@ -345,6 +345,24 @@ int RequestCore::Context::exchange(const SnmpTarget& target, const SnmpPdu& requ
         result = static_cast<int>(transport->exchange(target, request, response, timeoutMs, m_operation->cancel));
     m_core.recordExchange(result, response);
     return exchangeStatus(result, response);
+}
+
+bool RequestCore::Context::bulkAllowed() const
+{
+    std::lock_guard lock(m_core.m_mutex);
+    return !m_core.m_bulkFailed && bulkWalksEnabled();
+}
+
+void RequestCore::Context::bulkFailed(const char* how)
+{
+    {
+        std::lock_guard lock(m_core.m_mutex);
+        if (m_core.m_bulkFailed)
+            return;
+        m_core.m_bulkFailed = true;
+    }
+    trace(std::string("GetBulk ") + how + " by " + m_core.m_settings.address +
+          ": this session walks with get-next from now on");
 }
 
 // --- core

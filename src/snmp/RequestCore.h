@@ -130,6 +130,9 @@ public:
         // Sends on the process-wide transport with this request's cancel token, and records
         // what became of it (lastExchange). Returns the adapter's status: 0, -1, error-status.
         int exchange(const SnmpTarget& target, const SnmpPdu& request, SnmpPdu& response, int timeoutMs);
+        // Walks of a version-3 session ask with GetBulk until the agent has once mishandled it.
+        bool bulkAllowed() const;
+        void bulkFailed(const char* how);
 
     private:
         friend class RequestCore;
@@ -203,6 +206,7 @@ private:
     bool m_closed = false;
     std::thread m_worker;
     bool m_workerRunning = false;
+    bool m_bulkFailed = false;
     int m_lastExchange = -1;
     std::string m_lastReportOid;
 };
