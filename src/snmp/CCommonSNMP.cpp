@@ -159,24 +159,34 @@ public:
                 if (context.cancelled())
                     break;
             }
-            if (!l.owns_lock() || context.cancelled() || !c.sendable()) {
-                c.done.set();
-                return;
-            }
-            const bool traced = c.settings().version == 3;
-            if (traced)
-                trace("getNext begin");
-            status = c.table->getNext(c.settings().address, answer, context.timeout(m_timeoutMs));
-            if (traced)
-                trace("getNext end");
-            c.noteExchange();
+            if (l.owns_lock() && !context.cancelled() && c.sendable())
+                status = sendPrepared(c, context, answer);
         }
-        const bool delivered = m_callback && context.end([&] { m_callback(std::move(answer), m_id, m_owner, status); });
-        if (!delivered)
-            c.done.set();
+        bool called = false;
+        context.end([&] {
+            if (m_callback) {
+                called = true;
+                m_callback(std::move(answer), m_id, m_owner, status);
+            }
+        });
+        if (!called)
+            c.done.set(); // nobody will signal it
     }
 
 private:
+    // The next get-next of the prepared request (or its get or set), with `c.lock` held.
+    int sendPrepared(CCommonSNMP::Core& c, RequestCore::Context& context, std::unique_ptr<CSnmp>& answer) const
+    {
+        const bool traced = c.settings().version == 3;
+        if (traced)
+            trace("getNext begin");
+        const int status = c.table->getNext(c.settings().address, answer, context.timeout(m_timeoutMs));
+        if (traced)
+            trace("getNext end");
+        c.noteExchange();
+        return status;
+    }
+
     std::shared_ptr<CCommonSNMP::Core> m_core;
     SnmpCallback m_callback;
     void* m_owner;

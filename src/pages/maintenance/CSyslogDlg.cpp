@@ -137,9 +137,11 @@ void CSyslogDlg::apply()
     SetRequest stateRequest;
     stateRequest.pauseBefore(statePauseMs).integer(state, m_enable->isChecked() ? 1 : 2);
     requests.push_back(std::move(stateRequest));
-    if (write(m_cCommonSNMPSet, requests).ok())
-        MessageBox::info(QStringLiteral("Set System log Server successfully"));
-    refresh();
+    write(m_cCommonSNMPSet, requests, [this](const WriteResult& result) {
+        if (result.ok())
+            MessageBox::info(QStringLiteral("Set System log Server successfully"));
+        refresh();
+    });
 }
 
 SetRequest CSyslogDlg::hostSettings()

@@ -89,5 +89,5 @@ void CSystemInfoDlg::apply()
     SetRequest request;
     request.octets(sysName, TextToUtf8(name, Utf8TextBufferBytes))
         .octets(sysLocation, TextToUtf8(location, Utf8TextBufferBytes));
-    write(m_cCommonSNMPSet, {request});
+    write(m_cCommonSNMPSet, {request}, {});
 }
