@@ -143,9 +143,11 @@ void CIgmpSnoopingDlg::apply()
         return;
     }
     const std::vector<SetRequest> requests = m_data.globalWrite(values);
-    if (!requests.empty())
-        write(m_data.m_cCommonSNMPSet, requests);
-    refresh();
+    if (requests.empty()) {
+        refresh();
+        return;
+    }
+    write(m_data.m_cCommonSNMPSet, requests, [this](const WriteResult&) { refresh(); });
 }
 
 // The VLAN settings can be changed only while snooping is on, as last read.

@@ -222,9 +222,11 @@ void CIgmpVlanDlg::apply()
         return;
     const std::vector<SetRequest> requests = CIgmpSnoopingData::vlanWrite(
         vlanId, vlan->enabled, enable, m_querier->currentIndex() == 0, m_fastLeave->currentIndex() == 0);
-    if (!requests.empty())
-        write(m_data.m_cCommonSNMPSet, requests);
-    refresh();
+    if (requests.empty()) {
+        refresh();
+        return;
+    }
+    write(m_data.m_cCommonSNMPSet, requests, [this](const WriteResult&) { refresh(); });
 }
 
 void CIgmpVlanDlg::applyRouterPorts()
@@ -241,9 +243,11 @@ void CIgmpVlanDlg::applyRouterPorts()
         MessageBox::info(QStringLiteral("Members of port channel must have the same status."));
         return;
     }
-    if (write(m_data.m_cCommonSNMPSet, {m_data.routerPortsWrite(vlan->vlanId, ticked)}).ok()) {
-        for (QCheckBox* box : m_routerPorts)
-            box->setChecked(false);
-    }
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {m_data.routerPortsWrite(vlan->vlanId, ticked)}, [this](const WriteResult& result) {
+        if (result.ok()) {
+            for (QCheckBox* box : m_routerPorts)
+                box->setChecked(false);
+        }
+        refresh();
+    });
 }

@@ -40,13 +40,15 @@ void CJumboFrameDlg::apply()
     MessageBox::info(enable ? QStringLiteral("Enabled Jumbo Frame") : QStringLiteral("Disabled Jumbo Frame"));
     SetRequest request;
     request.integer(deviceoid::jumboFrame, enable ? 1 : 2);
-    if (!write(m_cCommonSNMP, {request}).ok()) {
-        accept();
-        return;
-    }
-    // The value is read back before the page closes.
-    readGet(m_cCommonSNMP, {deviceoid::jumboFrame}, [this](const SnmpReply& reply) {
-        showReply(reply);
-        accept();
+    write(m_cCommonSNMP, {request}, [this](const WriteResult& result) {
+        if (!result.ok()) {
+            accept();
+            return;
+        }
+        // The value is read back before the page closes.
+        readGet(m_cCommonSNMP, {deviceoid::jumboFrame}, [this](const SnmpReply& reply) {
+            showReply(reply);
+            accept();
+        });
     });
 }

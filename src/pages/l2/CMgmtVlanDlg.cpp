@@ -171,6 +171,5 @@ void CMgmtVlanDlg::writeSettings(int state, const QString& vlanId)
     request.integer(deviceoid::managementVlanState, state);
     if (!vlanId.isEmpty())
         request.integer(deviceoid::managementVlanId, LeadingInteger(vlanId).value_or(0));
-    write(m_cCommonSNMPSet, {request});
-    fill();
+    write(m_cCommonSNMPSet, {request}, [this](const WriteResult&) { fill(); });
 }

@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -95,11 +94,5 @@ void CMulticastFilterDlg::apply()
     SetRequest request;
     for (int port = from; port <= to; ++port)
         request.integer(deviceoid::multicastFilterColumn(2) + "." + std::to_string(port), mode);
-    write(m_cCommonSNMP, {request});
-    // Apply and Refresh wait with the read.
-    reads().begin();
-    QTimer::singleShot(rereadPauseMs, this, [this] {
-        reads().end(true);
-        refresh();
-    });
+    write(m_cCommonSNMP, {request}, [this](const WriteResult&) { refreshAfter(rereadPauseMs); });
 }

@@ -232,8 +232,7 @@ void CPortMirrorDlg::showReading(const CMirrorData::Reading& reading)
 void CPortMirrorDlg::apply()
 {
     if (m_disabled->isChecked()) {
-        write(m_data.m_cCommonSNMPSet, m_data.writeRequests(false, 0, {}));
-        refresh();
+        write(m_data.m_cCommonSNMPSet, m_data.writeRequests(false, 0, {}), [this](const WriteResult&) { refresh(); });
         return;
     }
     const int target = shownTarget();
@@ -263,6 +262,5 @@ void CPortMirrorDlg::apply()
         refresh();
         return;
     }
-    write(m_data.m_cCommonSNMPSet, m_data.writeRequests(true, target, ports));
-    refresh();
+    write(m_data.m_cCommonSNMPSet, m_data.writeRequests(true, target, ports), [this](const WriteResult&) { refresh(); });
 }

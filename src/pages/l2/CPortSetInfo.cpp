@@ -235,15 +235,17 @@ void CPortSetInfo::apply()
                                              "allocation. \n* Do you still want to enable Flow Control?. ")))
         return;
     request.integer(flowControlColumn + index, flowControl ? 1 : 2);
-    if (write(m_cCommonSNMP, {request}).ok()) {
-        readPorts();
-        return;
-    }
-    // After a refused write the switch is given a moment before it is read again; Apply and
-    // Refresh wait with the read.
-    reads().begin();
-    QTimer::singleShot(failedWritePauseMs, this, [this] {
-        reads().end(true);
-        readPorts();
+    write(m_cCommonSNMP, {request}, [this](const WriteResult& result) {
+        if (result.ok()) {
+            readPorts();
+            return;
+        }
+        // After a refused write the switch is given a moment before it is read again; Apply and
+        // Refresh wait with the read.
+        reads().begin();
+        QTimer::singleShot(failedWritePauseMs, this, [this] {
+            reads().end(true);
+            readPorts();
+        });
     });
 }

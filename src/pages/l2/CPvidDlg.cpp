@@ -170,9 +170,11 @@ void CPvidDlg::apply()
         request.unsigned32(deviceoid::portPvid + "." + std::to_string(port), static_cast<unsigned long long>(*pvid));
         requests.push_back(std::move(request));
     }
-    if (write(m_data.m_cCommonSNMPSet, requests).ok()) {
-        accept();
-        return;
-    }
-    refresh();
+    write(m_data.m_cCommonSNMPSet, requests, [this](const WriteResult& result) {
+        if (result.ok()) {
+            accept();
+            return;
+        }
+        refresh();
+    });
 }

@@ -200,11 +200,13 @@ void CStpBridgeConfigDlg::disableRstp()
     off.integer(deviceoid::rstpState, 2);
     m_portSetting->setEnabled(false);
     // Remembered, so that ticking the box again writes the state back on.
-    if (write(m_cCommonSNMPSet0, {off}).ok()) {
-        m_rstpWasOn = false;
-        return;
-    }
-    refresh();
+    write(m_cCommonSNMPSet0, {off}, [this](const WriteResult& result) {
+        if (result.ok()) {
+            m_rstpWasOn = false;
+            return;
+        }
+        refresh();
+    });
 }
 
 // The timers go out one at a time in an order that keeps the switch's relations true at every
@@ -222,15 +224,6 @@ void CStpBridgeConfigDlg::enableRstp()
         MessageBox::info(QStringLiteral("Invalid Priority value, the valid Priority range is (0-61440) !"));
         return;
     }
-    if (!m_rstpWasOn) {
-        SetRequest on;
-        on.timeout(rstpOnTimeoutMs).integer(deviceoid::rstpState, 1);
-        if (!write(m_cCommonSNMPSet0, {on}).ok()) {
-            rereadSoon();
-            return;
-        }
-        m_rstpWasOn = true;
-    }
     std::vector<SetRequest> steps;
     steps.emplace_back()
         .integer(stp::scalar(stp::BridgeHelloTime), roomyHelloTime)
@@ -241,8 +234,21 @@ void CStpBridgeConfigDlg::enableRstp()
     steps.emplace_back()
         .integer(stp::scalar(stp::Priority), *priority)
         .integer(deviceoid::stpVersion, m_version->currentIndex() == VersionRstp ? 2 : 0);
-    write(m_cCommonSNMPSet, steps);
-    rereadSoon();
+    auto writeTimers = [this, steps] { write(m_cCommonSNMPSet, steps, [this](const WriteResult&) { rereadSoon(); }); };
+    if (m_rstpWasOn) {
+        writeTimers();
+        return;
+    }
+    SetRequest on;
+    on.timeout(rstpOnTimeoutMs).integer(deviceoid::rstpState, 1);
+    write(m_cCommonSNMPSet0, {on}, [this, writeTimers](const WriteResult& result) {
+        if (!result.ok()) {
+            rereadSoon();
+            return;
+        }
+        m_rstpWasOn = true;
+        writeTimers();
+    });
 }
 
 void CStpBridgeConfigDlg::rereadSoon()

@@ -87,8 +87,7 @@ CStpPortConfigDlg::CStpPortConfigDlg(const std::vector<stp::PortRow>& rows, int 
 
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        if (applyToPort())
-            accept();
+        applyToPort([this] { accept(); });
     });
     connect(refreshButton, &QPushButton::clicked, this, &CStpPortConfigDlg::refresh);
     // Prev and Next wait for both reads; each read's end is seen once the gate has taken it.
@@ -171,30 +170,29 @@ void CStpPortConfigDlg::readPort()
 
 void CStpPortConfigDlg::apply()
 {
-    if (applyToPort())
-        readPort();
+    applyToPort([this] { readPort(); });
 }
 
-bool CStpPortConfigDlg::applyToPort()
+void CStpPortConfigDlg::applyToPort(const std::function<void()>& then)
 {
     if (m_rows.empty() || !m_portRead || current().port == 0)
-        return false;
+        return;
     const stp::PortRow& row = current();
     const auto cost = LeadingInteger(m_pathCost->text());
     if (!cost || *cost > maxPathCost || *cost < 0) {
         MessageBox::info(QStringLiteral("Invalid Path Cost(1-200000000)"));
-        return false;
+        return;
     }
     // Text that is no priority would otherwise go out as 0, the port's highest priority.
     const auto priority = stp::PriorityValue(m_priority->currentText(), maxPortPriority);
     if (!priority) {
         MessageBox::info(QStringLiteral("Invalid Priority value, the valid Priority range is (0-240) !"));
-        return false;
+        return;
     }
     if (m_enable->isChecked() && m_lbdEnabled) {
         MessageBox::info(QStringLiteral("STP port ") + row.portText +
                          QStringLiteral(" can not both support Spanning Tree and LBD-enabled mode"));
-        return false;
+        return;
     }
     // A member of an aggregated link keeps the link's settings: unchanged values are no error.
     if (m_links.linkOf(row.port) != 0) {
@@ -202,15 +200,15 @@ bool CStpPortConfigDlg::applyToPort()
                                m_enable->isChecked() == row.enabled;
         if (!unchanged) {
             MessageBox::info(QStringLiteral("Cannot add ports with different STP configurations to an aggregated link."));
-            return false;
+            return;
         }
-        return true;
+        then();
+        return;
     }
     const std::string index = "." + std::to_string(row.port);
     SetRequest request;
     request.integer(stp::portColumn(stp::PortPriority) + index, *priority)
         .integer(deviceoid::stpPortPathCost + index, *cost)
         .integer(stp::portColumn(stp::PortEnable) + index, m_enable->isChecked() ? 1 : 2);
-    write(m_cCommonSNMPSet, {request});
-    return true;
+    write(m_cCommonSNMPSet, {request}, [then](const WriteResult&) { then(); });
 }

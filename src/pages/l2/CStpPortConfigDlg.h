@@ -8,6 +8,7 @@
 #include "CPageDialog.h"
 #include "StpTexts.h"
 
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -53,9 +54,10 @@ private:
     void move(int step);
     void readPort();
     void updateMoveButtons();
-    // Apply's checks and write; false when a check refused (with its message) or the port is
-    // left as it is.
-    bool applyToPort();
+    // Apply's checks and write; `then` runs once the write has ended (whatever the switch
+    // answered), or at once for an aggregated link's member whose values are unchanged; never
+    // when no port was read or a check refused (with its message).
+    void applyToPort(const std::function<void()>& then);
     const stp::PortRow& current() const { return m_rows[std::size_t(m_row)]; }
 
     std::vector<stp::PortRow> m_rows;

@@ -75,19 +75,25 @@ void CStpTableDlg::passLoopbackDetection(int port)
     }
     sessions().get(m_cCommonSNMP, {snmp::deviceoid::lbdPortState + "." + std::to_string(port)},
                    [this, port](const SnmpReply& reply) {
-                       bool goOn = reply.ok();
-                       if (goOn && reply.text(0) == "1") {
+                       if (reply.ok() && reply.text(0) == "1") {
                            SetRequest off;
                            off.integer(stp::portColumn(stp::PortEnable) + "." + std::to_string(port), 2);
-                           goOn = write(m_cCommonSNMP, {off}).ok();
+                           write(m_cCommonSNMP, {off},
+                                 [this, port](const WriteResult& result) { passedLoopbackDetection(port, result.ok()); });
+                           return;
                        }
-                       if (goOn) {
-                           passLoopbackDetection(port + 1);
-                       } else {
-                           reads().end(true);
-                           refresh();
-                       }
+                       passedLoopbackDetection(port, reply.ok());
                    });
+}
+
+void CStpTableDlg::passedLoopbackDetection(int port, bool goOn)
+{
+    if (goOn) {
+        passLoopbackDetection(port + 1);
+    } else {
+        reads().end(true);
+        refresh();
+    }
 }
 
 void CStpTableDlg::read()

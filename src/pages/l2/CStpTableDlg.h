@@ -31,6 +31,8 @@ private:
     // Reads the loopback-detection state of `port` and switches spanning tree off there when it
     // is on, then goes on with the next port; the first failure ends the pass.
     void passLoopbackDetection(int port);
+    // The pass goes on with the next port, or ends with the first read, after `port`.
+    void passedLoopbackDetection(int port, bool goOn);
     void takeRow(const SnmpReply& reply);
     void onPortConfig();
 

@@ -299,12 +299,7 @@ void CSurveillanceVlanDlg::apply()
     } else {
         request.integer(deviceoid::surveillanceState, 2);
     }
-    write(m_data.m_cCommonSNMPSet, {request});
-    reads().begin();
-    QTimer::singleShot(switchPauseMs, this, [this] {
-        reads().end(true);
-        refresh();
-    });
+    write(m_data.m_cCommonSNMPSet, {request}, [this](const WriteResult&) { refreshAfter(switchPauseMs); });
 }
 
 bool CSurveillanceVlanDlg::passesDeviceChecks(const QString& address, const QString& description)
@@ -356,15 +351,17 @@ void CSurveillanceVlanDlg::addDevice()
         .integer(deviceColumn(deviceoid::DeviceType) + index, m_componentType->currentIndex());
     if (oui)
         steps[1].octets(deviceColumn(deviceoid::DeviceMask) + index, std::string("\xFF\xFF\xFF\x00\x00\x00", 6));
-    const WriteResult result = write(m_data.m_cCommonSNMPSet, steps);
-    // A device created without its columns would match one whole address with no description:
-    // it is taken away again.
-    if (!result.ok() && result.completed == 1) {
-        SetRequest destroy;
-        destroy.integer(deviceColumn(deviceoid::DeviceRowStatus) + index, 6);
-        write(m_data.m_cCommonSNMPSet, {destroy});
-    }
-    refresh();
+    write(m_data.m_cCommonSNMPSet, steps, [this, index](const WriteResult& result) {
+        // A device created without its columns would match one whole address with no
+        // description: it is taken away again.
+        if (!result.ok() && result.completed == 1) {
+            SetRequest destroy;
+            destroy.integer(deviceColumn(deviceoid::DeviceRowStatus) + index, 6);
+            write(m_data.m_cCommonSNMPSet, {destroy}, [this](const WriteResult&) { refresh(); });
+            return;
+        }
+        refresh();
+    });
 }
 
 void CSurveillanceVlanDlg::deleteDevice()
@@ -382,6 +379,5 @@ void CSurveillanceVlanDlg::deleteDevice()
     }
     SetRequest destroy;
     destroy.integer(deviceColumn(deviceoid::DeviceRowStatus) + m_devices[std::size_t(row)].index, 6);
-    write(m_data.m_cCommonSNMPSet, {destroy});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {destroy}, [this](const WriteResult&) { refresh(); });
 }

@@ -154,7 +154,7 @@ void CTrunkDlg::applyState()
 {
     SetRequest request;
     request.integer(deviceoid::linkAggregationState, m_enable->isChecked() ? 1 : 2);
-    refreshAfter(write(m_cCommonSNMP, {request}).ok() ? statePauseMs : 0);
+    write(m_cCommonSNMP, {request}, [this](const WriteResult& result) { refreshAfter(result.ok() ? statePauseMs : 0); });
 }
 
 // The mode of the link named in the Trunk ID box.
@@ -180,7 +180,7 @@ void CTrunkDlg::apply()
     SetRequest request;
     request.integer(deviceoid::linkMode + "." + std::to_string(*trunkId),
                     mode == QLatin1String("LACP") ? 1 : mode == QLatin1String("Static") ? 2 : 3);
-    refreshAfter(write(m_cCommonSNMP, {request}).ok() ? modePauseMs : 0);
+    write(m_cCommonSNMP, {request}, [this](const WriteResult& result) { refreshAfter(result.ok() ? modePauseMs : 0); });
 }
 
 void CTrunkDlg::openMembers()

@@ -159,7 +159,6 @@ void CTrunkMemberDlg::checkAndWrite()
     SetRequest request;
     request.octets(deviceoid::linkMembers + index, members)
         .integer(deviceoid::linkMode + index, m_modeText == QLatin1String("LACP") ? 1 : 2);
-    write(m_cCommonSNMPTrunk, {request});
     // The trunk list reads the switch again whatever the switch answered.
-    accept();
+    write(m_cCommonSNMPTrunk, {request}, [this](const WriteResult&) { accept(); });
 }

@@ -156,7 +156,8 @@ void CVlanConfigDlg::applyAsymmetric()
         return;
     SetRequest request;
     request.integer(deviceoid::asymmetricVlan, m_asymmetric->isChecked() ? 1 : 2);
-    refreshAfter(write(m_cCommonSNMP, {request}).ok() ? asymmetricPauseMs : 0);
+    write(m_cCommonSNMP, {request},
+          [this](const WriteResult& result) { refreshAfter(result.ok() ? asymmetricPauseMs : 0); });
 }
 
 const VlanRecord* CVlanConfigDlg::selectedVlan(const QString& message)
@@ -226,7 +227,8 @@ void CVlanConfigDlg::deleteVlan()
                                  .arg(vid))) {
         SetRequest request;
         request.integer(deviceoid::vlanColumn(deviceoid::VlanRowStatus) + "." + std::to_string(vid), 6);
-        write(m_cCommonSNMPTableVlanDelete, {request});
+        write(m_cCommonSNMPTableVlanDelete, {request}, [this](const WriteResult&) { refresh(); });
+        return;
     }
     refresh();
 }

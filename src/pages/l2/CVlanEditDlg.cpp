@@ -322,16 +322,23 @@ void CVlanEditDlg::onOk()
         return;
     }
     const int id = int(*vid);
-    const WriteResult result = write(m_data.m_cCommonSNMPSet, writeSteps(id, TextToUtf8(m_name->text().left(100))));
-    if (result.ok()) {
-        accept();
-        return;
-    }
-    const std::vector<SetRequest> putBack = putBackSteps(id, result.completed);
-    if (!putBack.empty())
-        write(m_data.m_cCommonSNMPSet, putBack);
-    if (m_mode == Mode::Edit)
-        rereadVlan(id);
+    write(m_data.m_cCommonSNMPSet, writeSteps(id, TextToUtf8(m_name->text().left(100))),
+          [this, id](const WriteResult& result) {
+              if (result.ok()) {
+                  accept();
+                  return;
+              }
+              auto reread = [this, id] {
+                  if (m_mode == Mode::Edit)
+                      rereadVlan(id);
+              };
+              const std::vector<SetRequest> putBack = putBackSteps(id, result.completed);
+              if (putBack.empty()) {
+                  reread();
+                  return;
+              }
+              write(m_data.m_cCommonSNMPSet, putBack, [reread](const WriteResult&) { reread(); });
+          });
 }
 
 // After a failed edit the dialog shows what the switch now holds for the VLAN.
