@@ -6,8 +6,9 @@
 // out of service it would hold its index and refuse every later create there.
 //
 //     const NewTableRow row(statusOid);
-//     WriteResult result = write(session, row.steps({columns}, 50));
-//     if (row.halfMade(result)) write(session, {row.destroy()});
+//     write(session, row.steps({columns}, 50), [this, row](const WriteResult& result) {
+//         if (row.halfMade(result)) write(session, {row.destroy()}, {});
+//     });
 
 #include "SetRequest.h"
 

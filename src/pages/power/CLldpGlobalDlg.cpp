@@ -187,14 +187,20 @@ SetRequest CLldpGlobalDlg::timerSettings()
     return request;
 }
 
-void CLldpGlobalDlg::writeWithRetries(const SetRequest& request)
+void CLldpGlobalDlg::writeWithRetries(const SetRequest& request, int attempt)
 {
-    bool written = false;
-    for (int attempt = 0; attempt < attempts && !written; ++attempt) {
-        SetRequest step = request;
-        step.pauseBefore(attempt == 0 ? 0 : retryPauseMs);
-        written = write(m_cCommonSNMPSet, {step}).ok();
-    }
+    SetRequest step = request;
+    step.pauseBefore(attempt == 0 ? 0 : retryPauseMs);
+    write(m_cCommonSNMPSet, {step}, [this, request, attempt](const WriteResult& result) {
+        if (!result.ok() && attempt + 1 < attempts)
+            writeWithRetries(request, attempt + 1);
+        else
+            rereadAfterWrite(result.ok());
+    });
+}
+
+void CLldpGlobalDlg::rereadAfterWrite(bool written)
+{
     // The switch applies the settings before it reports them; both buttons wait with the read.
     reads().begin();
     enableTimers(false);

@@ -43,8 +43,10 @@ private:
     // The timer settings as one request; empty when a check refused them (with its message).
     SetRequest timerSettings();
     // Up to three attempts, a second apart; then the switch is read again, two seconds after a
-    // success (one after the last failure).
-    void writeWithRetries(const SetRequest& request);
+    // success (one after the last failure). `attempt`: the attempts made already.
+    void writeWithRetries(const SetRequest& request, int attempt = 0);
+    // Both buttons wait with the read until the switch has applied the settings.
+    void rereadAfterWrite(bool written);
 
     QCheckBox* m_enable;
     QLineEdit* m_holdMultiplier;

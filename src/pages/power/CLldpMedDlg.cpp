@@ -108,10 +108,11 @@ void CLldpMedDlg::apply()
         request.integer(deviceoid::lldpPseTlv + "." + std::to_string(port), value);
         requests.push_back(std::move(request));
     }
-    write(m_cCommonSNMPSet, requests);
-    reads().begin();
-    QTimer::singleShot(settleAfterWriteMs, this, [this] {
-        reads().end(true);
-        readPorts();
+    write(m_cCommonSNMPSet, requests, [this](const WriteResult&) {
+        reads().begin();
+        QTimer::singleShot(settleAfterWriteMs, this, [this] {
+            reads().end(true);
+            readPorts();
+        });
     });
 }

@@ -161,19 +161,34 @@ void CPoeGlobalDlg::apply()
     const bool thresholdChanged = m_threshold->text() != m_keptThreshold;
     if (thresholdChanged && !thresholdAccepted())
         return;
-    bool written = false;
-    if (sequenceChanged) {
-        SetRequest request;
-        request.timeout(objectTimeoutMs).integer(deviceoid::poeGlobal(deviceoid::PoeShutOffSequence), sequenceIndex + 1);
-        written = write(m_cCommonSNMPSet, {request}).ok();
-    }
+    std::optional<SetRequest> threshold;
     if (thresholdChanged) {
-        SetRequest request;
-        request.timeout(objectTimeoutMs)
+        threshold.emplace().timeout(objectTimeoutMs)
             .octets(deviceoid::poeGlobal(deviceoid::PoeThreshold), TextToUtf8(m_threshold->text()));
-        // The switch has always been sent the threshold twice; the second answer counts.
-        written = write(m_cCommonSNMPSet, {request, request}).ok() || written;
     }
+    if (!sequenceChanged) {
+        writeThreshold(threshold, false);
+        return;
+    }
+    SetRequest request;
+    request.timeout(objectTimeoutMs).integer(deviceoid::poeGlobal(deviceoid::PoeShutOffSequence), sequenceIndex + 1);
+    write(m_cCommonSNMPSet, {request},
+          [this, threshold](const WriteResult& result) { writeThreshold(threshold, result.ok()); });
+}
+
+void CPoeGlobalDlg::writeThreshold(const std::optional<SetRequest>& threshold, bool written)
+{
+    if (!threshold) {
+        reportWrite(written);
+        return;
+    }
+    // The switch has always been sent the threshold twice; the second answer counts.
+    write(m_cCommonSNMPSet, {*threshold, *threshold},
+          [this, written](const WriteResult& result) { reportWrite(result.ok() || written); });
+}
+
+void CPoeGlobalDlg::reportWrite(bool written)
+{
     if (!written) {
         MessageBox::info(QStringLiteral("check the data you input"));
         return;

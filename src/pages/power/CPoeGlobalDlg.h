@@ -4,6 +4,8 @@
 
 #include "CPageDialog.h"
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +41,10 @@ private:
     void showObject(std::size_t index, const SnmpReply& reply);
     // The threshold's range on this model; false (after its message) when the text is outside.
     bool thresholdAccepted();
+    // The threshold's write (none when it is unchanged) after the sequence's; `written`: whether
+    // the sequence's went through. Then the message of the whole Apply.
+    void writeThreshold(const std::optional<SetRequest>& threshold, bool written);
+    void reportWrite(bool written);
 
     int m_firstReadDelayMs;
     QString m_keptThreshold;

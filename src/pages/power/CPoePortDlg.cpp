@@ -220,6 +220,5 @@ void CPoePortDlg::apply()
         }
         requests.push_back(std::move(request));
     }
-    write(m_cCommonSNMPSet, requests);
-    readPorts();
+    write(m_cCommonSNMPSet, requests, [this](const WriteResult&) { readPorts(); });
 }

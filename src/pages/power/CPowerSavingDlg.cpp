@@ -214,9 +214,11 @@ void CPowerSavingDlg::enableFields()
 
 void CPowerSavingDlg::applyDetection()
 {
-    if (write(m_data.m_cCommonSNMPSet, {m_data.setDetection(m_cableLength->isChecked(), m_linkStatus->isChecked())})
-            .ok())
-        refresh();
+    write(m_data.m_cCommonSNMPSet, {m_data.setDetection(m_cableLength->isChecked(), m_linkStatus->isChecked())},
+          [this](const WriteResult& result) {
+              if (result.ok())
+                  refresh();
+          });
 }
 
 bool CPowerSavingDlg::portsEntered(int type, std::string& octets)
@@ -260,6 +262,5 @@ void CPowerSavingDlg::applyFunction()
         return;
     record.profile1 = profileToWrite(m_profile1);
     record.profile2 = profileToWrite(m_profile2);
-    write(m_data.m_cCommonSNMPSet, {m_data.setPowerSaving(record)});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {m_data.setPowerSaving(record)}, [this](const WriteResult&) { refresh(); });
 }

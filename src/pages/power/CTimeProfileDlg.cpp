@@ -228,14 +228,16 @@ void CTimeProfileDlg::addProfile()
     if (!passesChecks(profile))
         return;
     profile.index = freeIndex();
-    const WriteResult result = write(m_data.m_cCommonSNMPSet, m_data.addProfile(profile));
-    if (result.ok()) {
-        refresh();
-        return;
-    }
-    // The row was created but its columns refused: it would hold the index for good.
-    if (result.completed == 1)
-        write(m_data.m_cCommonSNMPSet, {m_data.deleteProfile(profile.index)});
+    const int index = profile.index;
+    write(m_data.m_cCommonSNMPSet, m_data.addProfile(profile), [this, index](const WriteResult& result) {
+        if (result.ok()) {
+            refresh();
+            return;
+        }
+        // The row was created but its columns refused: it would hold the index for good.
+        if (result.completed == 1)
+            write(m_data.m_cCommonSNMPSet, {m_data.deleteProfile(index)}, nullptr);
+    });
 }
 
 void CTimeProfileDlg::deleteProfile()
@@ -245,6 +247,9 @@ void CTimeProfileDlg::deleteProfile()
         MessageBox::info(QStringLiteral("Please select the Time Range to be deleted!"), MessageIcon::Information);
         return;
     }
-    if (write(m_data.m_cCommonSNMPSet, {m_data.deleteProfile(m_profiles[std::size_t(rows.first().row())].index)}).ok())
-        refresh();
+    write(m_data.m_cCommonSNMPSet, {m_data.deleteProfile(m_profiles[std::size_t(rows.first().row())].index)},
+          [this](const WriteResult& result) {
+              if (result.ok())
+                  refresh();
+          });
 }

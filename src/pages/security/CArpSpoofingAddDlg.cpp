@@ -162,9 +162,12 @@ void CArpSpoofingAddDlg::apply()
     columns[0].pauseBefore(stepPauseMs).octets(deviceoid::arpSpoofingColumn(deviceoid::ArpGatewayMac) + index,
                                                MacTextToOctets(mac));
     columns[1].octets(deviceoid::arpSpoofingColumn(deviceoid::ArpPorts) + index, PortFlagsToOctets(ports));
-    const WriteResult result = write(m_data.m_cCommonSNMPSet, row.steps(std::move(columns), stepPauseMs));
-    if (row.halfMade(result))
-        write(m_data.m_cCommonSNMPSet, {row.destroy()});
     // The list page reads the switch again, whatever it kept.
-    accept();
+    write(m_data.m_cCommonSNMPSet, row.steps(std::move(columns), stepPauseMs), [this, row](const WriteResult& result) {
+        if (!NewTableRow::halfMade(result)) {
+            accept();
+            return;
+        }
+        write(m_data.m_cCommonSNMPSet, {row.destroy()}, [this](const WriteResult&) { accept(); });
+    });
 }

@@ -107,9 +107,10 @@ void CArpSpoofingDlg::deleteEntry()
     }
     SetRequest destroy;
     destroy.integer(rowStatus + m_entries[std::size_t(rows.first().row())].index, 6);
-    if (!write(m_cCommonSNMPSet, {destroy}).ok()) {
-        refresh();
-        return;
-    }
-    refreshAfter(deletePauseMs);
+    write(m_cCommonSNMPSet, {destroy}, [this](const WriteResult& result) {
+        if (result.ok())
+            refreshAfter(deletePauseMs);
+        else
+            refresh();
+    });
 }

@@ -160,7 +160,8 @@ void CBandwidthDlg::apply()
         if (type == TypeTx || type == TypeBoth)
             request.integer(transmitColumn + index, *rate);
     }
-    write(m_data.m_cCommonSNMPSet, requests);
-    resetControls();
-    refresh();
+    write(m_data.m_cCommonSNMPSet, requests, [this](const WriteResult&) {
+        resetControls();
+        refresh();
+    });
 }

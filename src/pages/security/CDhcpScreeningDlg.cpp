@@ -113,9 +113,13 @@ void CDhcpScreeningDlg::addServer()
     const NewTableRow row(deviceoid::dhcpServerColumn(deviceoid::DhcpServerRowStatus) + index);
     std::vector<SetRequest> columns(1);
     columns[0].ipAddress(deviceoid::dhcpServerColumn(deviceoid::DhcpServerAddress) + index, address.toStdString());
-    if (NewTableRow::halfMade(write(m_data.m_cCommonSNMPSet, row.steps(std::move(columns)))))
-        write(m_data.m_cCommonSNMPSet, {row.destroy()});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, row.steps(std::move(columns)), [this, row](const WriteResult& result) {
+        if (!NewTableRow::halfMade(result)) {
+            refresh();
+            return;
+        }
+        write(m_data.m_cCommonSNMPSet, {row.destroy()}, [this](const WriteResult&) { refresh(); });
+    });
 }
 
 void CDhcpScreeningDlg::deleteServer()
@@ -128,8 +132,7 @@ void CDhcpScreeningDlg::deleteServer()
     SetRequest destroy;
     destroy.integer(deviceoid::dhcpServerColumn(deviceoid::DhcpServerRowStatus) + m_servers[std::size_t(rows.first().row())].index,
                     RowDestroy);
-    write(m_data.m_cCommonSNMPSet, {destroy});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {destroy}, [this](const WriteResult&) { refresh(); });
 }
 
 // An unchanged text writes nothing; an empty one writes an empty port list.
@@ -151,6 +154,5 @@ void CDhcpScreeningDlg::writePorts()
     }
     SetRequest request;
     request.octets(deviceoid::dhcpScreeningPorts, PortFlagsToOctets(flags));
-    write(m_data.m_cCommonSNMPSet, {request});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {request}, [this](const WriteResult&) { refresh(); });
 }

@@ -185,8 +185,7 @@ void CDot1xDlg::apply()
     SetRequest state;
     if (!m_enable->isChecked()) {
         state.integer(deviceoid::dot1xState, 2);
-        write(m_cCommonSNMPSet, {state});
-        refresh();
+        write(m_cCommonSNMPSet, {state}, [this](const WriteResult&) { refresh(); });
         return;
     }
     // A blank address control holds 0.0.0.0.
@@ -198,11 +197,14 @@ void CDot1xDlg::apply()
         .ipAddress(deviceoid::radius(deviceoid::RadiusServer), address.toStdString())
         .octets(deviceoid::radius(deviceoid::RadiusKey), TextToUtf8(m_key->text()));
     serverThenState[1].integer(deviceoid::dot1xState, 1);
-    if (write(m_cCommonSNMPSet, serverThenState).ok()) {
-        if (const std::optional<SetRequest> timerRequest = timerSettings())
-            write(m_cCommonSNMPSet, {*timerRequest});
-    }
-    refresh();
+    write(m_cCommonSNMPSet, serverThenState, [this](const WriteResult& result) {
+        const std::optional<SetRequest> timerRequest = result.ok() ? timerSettings() : std::nullopt;
+        if (!timerRequest) {
+            refresh();
+            return;
+        }
+        write(m_cCommonSNMPSet, {*timerRequest}, [this](const WriteResult&) { refresh(); });
+    });
 }
 
 QStringList CDot1xDlg::timerTexts() const

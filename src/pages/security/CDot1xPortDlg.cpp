@@ -163,6 +163,5 @@ void CDot1xPortDlg::apply()
         }
         batches.back().integer(deviceoid::dot1xPort + "." + std::to_string(port), control);
     }
-    write(m_cCommonSNMP, batches);
-    refresh();
+    write(m_cCommonSNMP, batches, [this](const WriteResult&) { refresh(); });
 }

@@ -66,6 +66,6 @@ void CIMPBListDlg::deleteChosen()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    write(m_data.m_cCommonSNMPSet, {deletion(m_indexes[std::size_t(rows.first().row())])});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {deletion(m_indexes[std::size_t(rows.first().row())])},
+          [this](const WriteResult&) { refresh(); });
 }

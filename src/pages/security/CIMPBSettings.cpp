@@ -91,6 +91,6 @@ void CIMPBSettings::apply()
         MessageBox::info(QStringLiteral("Cannot add a port-security enabled port to an aggregated link."));
         return;
     }
-    write(m_data.m_cCommonSNMPSet, CIMPBData::portSettingsWrite(from, to, admin, inspection, snooping));
-    refreshAfter(rereadPauseMs);
+    write(m_data.m_cCommonSNMPSet, CIMPBData::portSettingsWrite(from, to, admin, inspection, snooping),
+          [this](const WriteResult&) { refreshAfter(rereadPauseMs); });
 }

@@ -109,13 +109,16 @@ void CIMPBSmartBinding::addBinding()
     PortFlags ports(std::size_t(m_portCount), 0);
     ports[std::size_t(*port - 1)] = 1;
     const NewTableRow row = CIMPBData::whiteListRow(m_ip->text(), m_mac->text());
-    const WriteResult result =
-        write(m_data.m_cCommonSNMPSet, CIMPBData::addToWhiteList(row, m_ip->text(), m_mac->text(), ports));
-    if (result.ok())
-        MessageBox::info(QStringLiteral("Success!"));
-    else if (NewTableRow::halfMade(result))
-        write(m_data.m_cCommonSNMPSet, {row.destroy()});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, CIMPBData::addToWhiteList(row, m_ip->text(), m_mac->text(), ports),
+          [this, row](const WriteResult& result) {
+              if (result.ok())
+                  MessageBox::info(QStringLiteral("Success!"));
+              if (!NewTableRow::halfMade(result)) {
+                  refresh();
+                  return;
+              }
+              write(m_data.m_cCommonSNMPSet, {row.destroy()}, [this](const WriteResult&) { refresh(); });
+          });
 }
 
 bool CIMPBSmartBinding::isFilledHost(CIpAddressEdit* address, const QString& incomplete)
@@ -136,8 +139,8 @@ void CIMPBSmartBinding::scan()
         MessageBox::info(QStringLiteral("Invalid IP Address."));
         return;
     }
-    write(m_data.m_cCommonSNMPSet, CIMPBData::startScan(m_scanFrom->text(), m_scanTo->text(), scanCommand));
-    refresh();
+    write(m_data.m_cCommonSNMPSet, CIMPBData::startScan(m_scanFrom->text(), m_scanTo->text(), scanCommand),
+          [this](const WriteResult&) { refresh(); });
 }
 
 void CIMPBSmartBinding::bindChosen()
@@ -152,6 +155,6 @@ void CIMPBSmartBinding::bindChosen()
         MessageBox::info(QStringLiteral("The entry is bound."));
         return;
     }
-    write(m_data.m_cCommonSNMPSet, {CIMPBData::bindScanned(entry.index)});
-    refreshAfter(rereadPauseMs);
+    write(m_data.m_cCommonSNMPSet, {CIMPBData::bindScanned(entry.index)},
+          [this](const WriteResult&) { refreshAfter(rereadPauseMs); });
 }

@@ -123,7 +123,9 @@ void CStormControlDlg::apply()
         if (newThreshold != m_threshold)
             request.add(threshold, snmp::Syntax::Integer, newThreshold);
     }
-    if (!request.empty())
-        write(m_cCommonSNMPSet, {request});
-    refresh();
+    if (request.empty()) {
+        refresh();
+        return;
+    }
+    write(m_cCommonSNMPSet, {request}, [this](const WriteResult&) { refresh(); });
 }

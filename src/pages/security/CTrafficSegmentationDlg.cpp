@@ -215,8 +215,7 @@ void CTrafficSegmentationDlg::writeState()
 {
     SetRequest request;
     request.integer(deviceoid::segmentationState, m_enable->isChecked() ? 1 : 2);
-    write(m_data.m_cCommonSNMPSet, {request});
-    refresh();
+    write(m_data.m_cCommonSNMPSet, {request}, [this](const WriteResult&) { refresh(); });
 }
 
 std::string CTrafficSegmentationDlg::forwardingOctets(const PortFlags& ports)
@@ -244,8 +243,10 @@ void CTrafficSegmentationDlg::writeForwarding()
     SetRequest request;
     request.octets(deviceoid::segmentationColumn(deviceoid::SegmentationForwarding) + "." + std::to_string(m_source),
                    forwardingOctets(ports));
-    if (write(m_data.m_cCommonSNMPSet, {request}).ok())
-        refreshAfter(refreshPauseMs);
-    else
-        refresh();
+    write(m_data.m_cCommonSNMPSet, {request}, [this](const WriteResult& result) {
+        if (result.ok())
+            refreshAfter(refreshPauseMs);
+        else
+            refresh();
+    });
 }

@@ -220,19 +220,20 @@ void CSnmpAgentAdmin::readTraps(bool poe, std::function<void(const TrapSettingsR
     });
 }
 
-WriteResult CSnmpAgentAdmin::send(const SetRequest& request)
+void CSnmpAgentAdmin::send(const SetRequest& request, WriteContinuation then)
 {
-    return write(m_cCommonSNMPSet, {request});
+    write(m_cCommonSNMPSet, {request}, std::move(then));
 }
 
-WriteResult CSnmpAgentAdmin::setRowStatus(const std::string& statusOid, RowStatus status)
+void CSnmpAgentAdmin::setRowStatus(const std::string& statusOid, RowStatus status, WriteContinuation then)
 {
     SetRequest request;
     request.integer(statusOid, int(status));
-    return send(request);
+    send(request, std::move(then));
 }
 
-WriteResult CSnmpAgentAdmin::createRow(const std::string& statusOid, const std::vector<SetRequest>& columns)
+void CSnmpAgentAdmin::createRow(const std::string& statusOid, const std::vector<SetRequest>& columns,
+                                WriteContinuation then)
 {
     std::vector<SetRequest> steps(1);
     steps.front().integer(statusOid, int(RowStatus::CreateAndWait));
@@ -243,7 +244,7 @@ WriteResult CSnmpAgentAdmin::createRow(const std::string& statusOid, const std::
         steps.back().pauseBefore(createStepPauseMs);
     }
     steps.emplace_back().pauseBefore(createStepPauseMs).integer(statusOid, int(RowStatus::Active));
-    return write(m_cCommonSNMPSet, steps);
+    write(m_cCommonSNMPSet, steps, std::move(then));
 }
 
 QHBoxLayout* CSnmpAgentAdmin::tableButtons(int applyId, int deleteId, int refreshId, int closeId)

@@ -74,12 +74,12 @@ protected:
     void readEngineId(std::function<void(const QString& hexDigits)> onEngineId);
     void readTraps(bool poe, std::function<void(const TrapSettingsRecord&)> onTraps);
 
-    // Writes, each request after the one before has succeeded.
-    WriteResult send(const SetRequest& request);
-    WriteResult setRowStatus(const std::string& statusOid, RowStatus status);
+    // Writes, each request after the one before has succeeded; `then` runs with the result.
+    void send(const SetRequest& request, WriteContinuation then);
+    void setRowStatus(const std::string& statusOid, RowStatus status, WriteContinuation then);
     // createAndWait, the column requests (empty ones left out), then active, 50 ms apart. A
     // failed step ends the creation: the row is never activated after a failed column write.
-    WriteResult createRow(const std::string& statusOid, const std::vector<SetRequest>& columns);
+    void createRow(const std::string& statusOid, const std::vector<SetRequest>& columns, WriteContinuation then);
 
     // Apply, Delete, Refresh and Close of a table page: Refresh runs refresh(), Apply apply()
     // and Delete deleteSelected(); Apply and Delete wait for the reads.

@@ -91,11 +91,12 @@ void CSnmpCommunityDlg::apply()
         MessageBox::info(QStringLiteral("Maximum number of Community Entry is 10."));
         return;
     }
-    const WriteResult result =
-        createRow(communityColumn(3) + NameIndex(name), {communityPolicy(name, m_policy->currentText())});
-    if (result.ok())
-        m_name->clear();
-    refresh();
+    createRow(communityColumn(3) + NameIndex(name), {communityPolicy(name, m_policy->currentText())},
+              [this](const WriteResult& result) {
+                  if (result.ok())
+                      m_name->clear();
+                  refresh();
+              });
 }
 
 void CSnmpCommunityDlg::deleteSelected()
@@ -105,6 +106,6 @@ void CSnmpCommunityDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    setRowStatus(communityColumn(3) + m_rows[std::size_t(row)].index, RowStatus::Destroy);
-    refresh();
+    setRowStatus(communityColumn(3) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+                 [this](const WriteResult&) { refresh(); });
 }

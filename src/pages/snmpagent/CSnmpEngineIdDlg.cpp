@@ -47,6 +47,5 @@ void CSnmpEngineIdDlg::apply()
             return;
         }
     }
-    send(engineId(text));
-    refresh();
+    send(engineId(text), [this](const WriteResult&) { refresh(); });
 }

@@ -26,6 +26,8 @@ void CSnmpGlobalStateDlg::read()
 
 void CSnmpGlobalStateDlg::apply()
 {
-    if (send(agentState(m_enable->isChecked())).ok())
-        refresh();
+    send(agentState(m_enable->isChecked()), [this](const WriteResult& result) {
+        if (result.ok())
+            refresh();
+    });
 }

@@ -107,11 +107,13 @@ void CSnmpGroupDlg::apply()
     }
     // The level chosen counts even while its list is inactive.
     const std::string index = GroupIndex(name, m_model->currentIndex() + 1, m_level->currentIndex() + 1);
-    const WriteResult result = createRow(
-        groupColumn(7) + index, {groupViews(index, m_readView->text(), m_writeView->text(), m_notifyView->text())});
-    if (result.ok())
-        clearEntry();
-    refresh();
+    createRow(groupColumn(7) + index,
+              {groupViews(index, m_readView->text(), m_writeView->text(), m_notifyView->text())},
+              [this](const WriteResult& result) {
+                  if (result.ok())
+                      clearEntry();
+                  refresh();
+              });
 }
 
 void CSnmpGroupDlg::clearEntry()
@@ -129,6 +131,6 @@ void CSnmpGroupDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    setRowStatus(groupColumn(7) + m_rows[std::size_t(row)].index, RowStatus::Destroy);
-    refresh();
+    setRowStatus(groupColumn(7) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+                 [this](const WriteResult&) { refresh(); });
 }

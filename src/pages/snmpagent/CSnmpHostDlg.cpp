@@ -109,14 +109,15 @@ void CSnmpHostDlg::apply()
         return;
     }
     const int version = m_version->currentIndex() + 1;
-    const WriteResult result =
-        createRow(hostColumn(4) + "." + address.toStdString(), {hostSettings(address, name, version)});
-    if (result.ok()) {
-        m_address->clear();
-        m_version->setCurrentIndex(0);
-        m_name->clear();
-    }
-    refresh();
+    createRow(hostColumn(4) + "." + address.toStdString(), {hostSettings(address, name, version)},
+              [this](const WriteResult& result) {
+                  if (result.ok()) {
+                      m_address->clear();
+                      m_version->setCurrentIndex(0);
+                      m_name->clear();
+                  }
+                  refresh();
+              });
 }
 
 void CSnmpHostDlg::deleteSelected()
@@ -126,6 +127,6 @@ void CSnmpHostDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please Selecte the Item you would delete"));
         return;
     }
-    setRowStatus(hostColumn(4) + m_rows[std::size_t(row)].index, RowStatus::Destroy);
-    refresh();
+    setRowStatus(hostColumn(4) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+                 [this](const WriteResult&) { refresh(); });
 }

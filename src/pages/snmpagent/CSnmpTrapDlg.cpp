@@ -62,6 +62,6 @@ void CSnmpTrapDlg::apply()
     for (std::size_t i = 0; i < m_switches.size(); ++i)
         settings.values[i].assign(1, m_switches[i]->isChecked() ? '1' : '2');
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    send(traps(settings, m_poe));
-    QApplication::restoreOverrideCursor();
+    // Closing the page ends the write, and with it the wait cursor.
+    send(traps(settings, m_poe), [](const WriteResult&) { QApplication::restoreOverrideCursor(); });
 }

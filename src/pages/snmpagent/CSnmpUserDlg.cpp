@@ -211,9 +211,11 @@ void CSnmpUserDlg::apply()
     if (!checkSecurity(columns))
         return;
     const std::string index = UserIndex(name, m_version->currentIndex() + 1);
-    if (createRow(userColumn(8) + index, userColumns(index, columns)).ok())
-        clearEntry();
-    refresh();
+    createRow(userColumn(8) + index, userColumns(index, columns), [this](const WriteResult& result) {
+        if (result.ok())
+            clearEntry();
+        refresh();
+    });
 }
 
 void CSnmpUserDlg::clearEntry()
@@ -236,6 +238,6 @@ void CSnmpUserDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    setRowStatus(userColumn(8) + m_rows[std::size_t(row)].index, RowStatus::Destroy);
-    refresh();
+    setRowStatus(userColumn(8) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+                 [this](const WriteResult&) { refresh(); });
 }

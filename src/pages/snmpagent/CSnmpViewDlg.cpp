@@ -146,11 +146,12 @@ void CSnmpViewDlg::apply()
     }
     // A mask shorter than the subtree is written as it is, without padding.
     const std::string index = ViewIndex(name, subtree.toStdString());
-    const WriteResult result =
-        createRow(viewColumn(5) + index, {viewSettings(index, maskOctets, m_type->currentIndex() == 0)});
-    if (result.ok())
-        clearEntry();
-    refresh();
+    createRow(viewColumn(5) + index, {viewSettings(index, maskOctets, m_type->currentIndex() == 0)},
+              [this](const WriteResult& result) {
+                  if (result.ok())
+                      clearEntry();
+                  refresh();
+              });
 }
 
 void CSnmpViewDlg::clearEntry()
@@ -168,6 +169,6 @@ void CSnmpViewDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please Selecte the Item you would delete"));
         return;
     }
-    setRowStatus(viewColumn(5) + m_rows[std::size_t(row)].index, RowStatus::Destroy);
-    refresh();
+    setRowStatus(viewColumn(5) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+                 [this](const WriteResult&) { refresh(); });
 }
