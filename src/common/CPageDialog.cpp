@@ -1,6 +1,5 @@
 #include "CPageDialog.h"
 
-#include "BlockingCall.h"
 #include "TraceCategory.h"
 #include "UserInputBlock.h"
 
@@ -205,19 +204,3 @@ void CPageDialog::finishWrite(const std::shared_ptr<PendingWrite>& pending, cons
         pending->then(result);
 }
 
-WriteResult CPageDialog::write(CCommonSNMP& session, const std::vector<SetRequest>& requests)
-{
-    WriteResult result{-1, 0, int(requests.size())};
-    if (m_sessions.closed())
-        return result;
-    std::vector<snmp::SetStep> steps;
-    for (const SetRequest& request : requests)
-        steps.push_back(request.step());
-    BlockingCall::Run(
-        [&] {
-            result = session.writeAndWait(steps);
-            return result.status;
-        },
-        [this] { closeSessions(); });
-    return result;
-}

@@ -106,9 +106,6 @@ protected:
     // result. Closing the page (or the module) cuts the write short and `then` sees -1.
     using WriteContinuation = std::function<void(const WriteResult&)>;
     void write(CCommonSNMP& session, const std::vector<SetRequest>& requests, WriteContinuation then);
-    // TEMPORARY, while the pages move to the form above: the same write, waited for in a local
-    // event loop.
-    WriteResult write(CCommonSNMP& session, const std::vector<SetRequest>& requests);
 
 public:
     // True while a write of this page runs (its continuation has not run yet).
