@@ -211,6 +211,9 @@ TEST_F(MgmtVlanPage, ApplyChecksTheChosenVlansMembersBeforeWriting)
             agent->setObjectFault(device("7.6.1.2.100"), refusal());
         clickButton(page.get(), CMgmtVlanDlg::IdApply);
         ASSERT_TRUE(openAndWait(*page, CMgmtVlanDlg::IdApply));
+        // The write starts once the member check has been read.
+        ASSERT_TRUE(waitForWrites());
+        ASSERT_TRUE(openAndWait(*page, CMgmtVlanDlg::IdApply));
         agent->clearFaults();
         EXPECT_EQ(boxes.texts(), c.messages);
         EXPECT_EQ(setsOf(*agent), c.sets);
