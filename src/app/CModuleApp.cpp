@@ -109,5 +109,6 @@ int CModuleApp::runConnectDialog()
     if (ShutdownRequest::requested())
         return 0;
     dialog.show();
+    TraceLine(QStringLiteral("Connect dialog open"));
     return QApplication::exec();
 }

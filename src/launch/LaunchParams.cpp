@@ -75,7 +75,7 @@ LaunchParams LaunchParams::parseRecording(std::string_view text, std::vector<Spa
         Span span;
         const std::string token = readToken(text, pos, &span);
         // The communities and the two passwords.
-        if (secrets && (index == 2 || index == 3 || index == 12 || index == 13) && span.end > span.begin)
+        if (secrets && (index == 2 || index == 3 || index == 12 || index == 13) && !token.empty())
             secrets->push_back(span);
         switch (index) {
         case 2: replaceIfNotEmpty(p.ReadCommunity, token); break;

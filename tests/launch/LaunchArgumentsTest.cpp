@@ -41,6 +41,8 @@ TEST(LaunchArguments, HidesCommunitiesAndPasswordsOnly)
         // A line split over several arguments, a password split by a blank among them.
         {{"/A1/I10.0.0.5/R/W/ETRUE/V3/P161/X/Y/T1/S3/Uadmin/Aauth", "pass1/Bpriv", "pass1/H3/J2"},
          "/A1/I10.0.0.5/R/W/ETRUE/V3/P161/X/Y/T1/S3/Uadmin/A**** *****/B**** *****/H3/J2"},
+        // A position of blanks only holds no secret (it gives the default).
+        {{"/A1/I10.0.0.5/R  /Wx/ETRUE/V1"}, "/A1/I10.0.0.5/R  /W*/ETRUE/V1"},
         // Nothing parsed, nothing hidden.
         {{"/A1/Rtundra/Wlantern"}, "/A1/Rtundra/Wlantern"},
         {{}, ""},

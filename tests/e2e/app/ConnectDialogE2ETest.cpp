@@ -234,6 +234,17 @@ TEST_F(ConnectDialogE2E, ConnectOpensTheDeviceWindowAndRemembersNoSecret)
 
 TEST_F(ConnectDialogE2E, GrabsOfBothVersions)
 {
+    RememberedSwitches store;
+    for (const char* where : {"10.0.0.7", "10.0.0.6:16161"}) {
+        ConnectForm f;
+        f.address = QLatin1String(where);
+        f.version = 3;
+        f.user = QStringLiteral("admin");
+        ASSERT_TRUE(store.remember(RememberedSwitch::fromForm(f)));
+    }
+    ConnectForm community;
+    community.address = QStringLiteral("10.0.0.5");
+    ASSERT_TRUE(store.remember(RememberedSwitch::fromForm(community)));
     auto dialog = recordingDialog();
     fillV1(dialog.get(), QStringLiteral("10.0.0.5"), QStringLiteral("tundra"), QStringLiteral("lantern"));
     QTest::qWait(100);
