@@ -329,11 +329,13 @@ void ConnectDialog::applyRemembered(int row)
         showStatus(QStringLiteral("Enter the passwords: they are not remembered."));
         return;
     }
-    m_secrets->load(entry.key(), [this, serial, version = entry.version](std::optional<SwitchSecretValues> values) {
+    m_secrets->load(entry.key(), [this, serial, version = entry.version](std::optional<SwitchSecretValues> values,
+                                                                           bool storeAnswered) {
         if (serial != m_loadSerial)
             return; // another entry has been chosen meanwhile
         if (!values) {
-            showStatus(QStringLiteral("Enter the passwords: the keyring holds none for this switch."));
+            showStatus(storeAnswered ? QStringLiteral("Enter the passwords: the keyring holds none for this switch.")
+                                     : QStringLiteral("Enter the passwords: they are not remembered."));
             return;
         }
         if (version == 1) {

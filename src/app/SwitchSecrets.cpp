@@ -84,13 +84,15 @@ void SwitchSecrets::store(const QString& key, const SwitchSecretValues& values, 
     job->start();
 }
 
-void SwitchSecrets::load(const QString& key, std::function<void(std::optional<SwitchSecretValues>)> done)
+void SwitchSecrets::load(const QString& key,
+                         std::function<void(std::optional<SwitchSecretValues>, bool storeAnswered)> done)
 {
     auto* job = makeJob<QKeychain::ReadPasswordJob>(this, key);
     ++m_pending;
     connect(job, &QKeychain::Job::finished, this, [this, done](QKeychain::Job* j) {
         auto* read = static_cast<QKeychain::ReadPasswordJob*>(j);
-        done(j->error() == QKeychain::NoError ? decode(read->textData()) : std::nullopt);
+        const bool answered = j->error() == QKeychain::NoError || j->error() == QKeychain::EntryNotFound;
+        done(j->error() == QKeychain::NoError ? decode(read->textData()) : std::nullopt, answered);
         finishOne();
     });
     job->start();

@@ -29,8 +29,8 @@ public:
     void checkAvailable(std::function<void(bool available)> done);
     // `error` empty on success.
     void store(const QString& key, const SwitchSecretValues& values, std::function<void(QString error)> done);
-    // Nothing when there is no item for the key or no store.
-    void load(const QString& key, std::function<void(std::optional<SwitchSecretValues>)> done);
+    // Nothing when there is no item for the key or no store; `storeAnswered` tells them apart.
+    void load(const QString& key, std::function<void(std::optional<SwitchSecretValues>, bool storeAnswered)> done);
     void remove(const QString& key, std::function<void(QString error)> done);
 
     // Jobs started and not yet finished.

@@ -225,6 +225,9 @@ TEST_F(ConnectDialogE2E, ConnectOpensTheDeviceWindowAndRemembersNoSecret)
     EXPECT_EQ(text(again.get(), "user"), QStringLiteral("shades"));
     EXPECT_EQ(control<QComboBox>(again.get(), "securityLevel")->currentIndex(), 2);
     EXPECT_EQ(text(again.get(), "authPassword"), QString());
+    for (int i = 0; i < 100 && text(again.get(), "status").isEmpty(); ++i)
+        QTest::qWait(50);
+    EXPECT_EQ(text(again.get(), "status"), QStringLiteral("Enter the passwords: they are not remembered."));
     click(again.get(), "forget");
     EXPECT_EQ(list->count(), 0);
     RememberedSwitches store;

@@ -35,7 +35,7 @@ std::optional<SwitchSecretValues> loaded(SwitchSecrets& secrets, const QString& 
 {
     std::optional<SwitchSecretValues> values;
     waitFor([&](bool& done) {
-        secrets.load(key, [&](std::optional<SwitchSecretValues> v) {
+        secrets.load(key, [&](std::optional<SwitchSecretValues> v, bool) {
             values = v;
             done = true;
         });
