@@ -1,7 +1,9 @@
 #include "CModuleApp.h"
 
-#include "DeviceWindowFactory.h"
+#include "ConnectDialog.h"
+#include "DeviceLaunch.h"
 #include "DeviceProfile.h"
+#include "LaunchArguments.h"
 #include "LaunchParams.h"
 #include "MessageBox.h"
 #include "PanelResources.h"
@@ -51,7 +53,20 @@ int CModuleApp::run(const QStringList& arguments)
     InstallSnmpTraceSink();
     snmp::SetSnmpTimeout(5000);
 
-    const QString text = launchText(arguments);
+    if (arguments == QStringList{QStringLiteral("--connect")})
+        return runConnectDialog();
+    QString text;
+    if (arguments == QStringList{QStringLiteral("-")}) {
+        // The launch line on standard input never shows in the process list.
+        const auto line = LaunchArguments::readLine(stdin);
+        if (!line) {
+            MessageBox::info(QStringLiteral("The launch line on standard input is too long !"));
+            return ShutdownRequest::requested() ? 0 : 1;
+        }
+        text = QString::fromLocal8Bit(line->c_str());
+    } else {
+        text = launchText(arguments);
+    }
     if (text.isEmpty()) {
         MessageBox::info(QStringLiteral("No parameter input !"));
         return ShutdownRequest::requested() ? 0 : 1;
@@ -65,23 +80,35 @@ int CModuleApp::run(const QStringList& arguments)
         MessageBox::info(message);
         return ShutdownRequest::requested() ? 0 : 1;
     }
-    LaunchParams::setCurrent(params);
-    LaunchParams::setTimeoutText("3000");
-
-    const QString deviceName = QString::fromStdString(DeviceProfile::readDeviceName(DeviceProfile::profilePath()));
-    const QString address = QString::fromStdString(LaunchParams::current().IPAddress);
-    SingleInstance instance(instanceName(deviceName, address));
-    if (!instance.claim())
-        return 0; // the running module for this device has been brought to the front
-
-    std::unique_ptr<QWidget> window = createDeviceWindow(deviceName, address);
-    QObject::connect(&instance, &SingleInstance::activationRequested, window.get(), [w = window.get()] {
-        activateDeviceWindow(w);
-    });
+    DeviceLaunch launch;
+    if (!launch.claim(params))
+        return 0;
     // A signal taken in by a message box of the start-up ends the module here: the application's
     // loop would start afresh and never see it.
     if (ShutdownRequest::requested())
         return 0;
-    window->show();
+    launch.show();
+    return QApplication::exec();
+}
+
+int CModuleApp::runConnectDialog()
+{
+    DeviceLaunch launch;
+    ConnectDialog dialog([&launch](const LaunchParams& params) {
+        if (!launch.claim(params))
+            return false;
+        launch.show();
+        return true;
+    });
+    // Without a device window of its own the module ends with the dialog (once the secret store
+    // has taken what was given to it); with one, when that window closes.
+    QObject::connect(&dialog, &ConnectDialog::ended, [&launch] {
+        if (!launch.window())
+            QCoreApplication::quit();
+    });
+    if (ShutdownRequest::requested())
+        return 0;
+    dialog.show();
+    TraceLine(QStringLiteral("Connect dialog open"));
     return QApplication::exec();
 }

@@ -2,11 +2,19 @@
 
 std::string moduleHelpText()
 {
-    return "usage: sorvex-module LAUNCHLINE\n"
+    return "usage: sorvex-module --connect\n"
+           "       sorvex-module LAUNCHLINE\n"
+           "       sorvex-module -\n"
            "       sorvex-module --help | --version\n"
            "\n"
            "Shows the live front panel of one SORVEX-A switch and opens its configuration and\n"
            "monitoring pages, over SNMP version 1 or 3.\n"
+           "\n"
+           "--connect opens the Connect dialog: the switch's address and credentials, typed or taken\n"
+           "from the remembered switches (their passwords are kept in the desktop's keyring), a Test\n"
+           "of them, and Connect. \"-\" reads the launch line from standard input, so that its\n"
+           "secrets never show in the process list; a launch line given as arguments has its\n"
+           "communities and passwords overwritten in the process's argument memory at start-up.\n"
            "\n"
            "The launch line is positional: a slash and a key letter before each value (the letters\n"
            "are not looked at). Version 1:\n"

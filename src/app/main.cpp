@@ -1,7 +1,9 @@
 // sorvex-module: the device management module for one switch, started with its address and
-// SNMP credentials as the launch text.
+// SNMP credentials as the launch text, from standard input ("-") or from the Connect dialog
+// ("--connect").
 
 #include "CModuleApp.h"
+#include "LaunchArguments.h"
 #include "ModuleHelp.h"
 #include "ProgramInfo.h"
 #include "SignalQuit.h"
@@ -19,5 +21,9 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("sorvex-module"));
     QApplication::setQuitOnLastWindowClosed(false);
     SignalQuit signalQuit;
-    return CModuleApp::run(QApplication::arguments().mid(1));
+    const QStringList arguments = QApplication::arguments().mid(1);
+    // /proc/PID/cmdline shows the argument memory to every local user: the communities and
+    // passwords of a launch line are wiped from it once copied.
+    LaunchArguments::hideSecrets(argc - 1, argv + 1);
+    return CModuleApp::run(arguments);
 }

@@ -7,14 +7,18 @@
 namespace {
 
 // Reads one token from `pos` up to the next '/' or the end; blanks are dropped.
-std::string readToken(std::string_view text, size_t& pos)
+std::string readToken(std::string_view text, size_t& pos, LaunchParams::Span* span = nullptr)
 {
+    if (span)
+        span->begin = pos;
     std::string token;
     while (pos < text.size() && text[pos] != '/') {
         if (text[pos] != ' ' && text[pos] != '\t')
             token += text[pos];
         ++pos;
     }
+    if (span)
+        span->end = pos;
     return token;
 }
 
@@ -41,6 +45,18 @@ std::string g_timeout = "3000";
 
 LaunchParams LaunchParams::parse(std::string_view text)
 {
+    return parseRecording(text, nullptr);
+}
+
+std::vector<LaunchParams::Span> LaunchParams::secretSpans(std::string_view text)
+{
+    std::vector<Span> spans;
+    parseRecording(text, &spans);
+    return spans;
+}
+
+LaunchParams LaunchParams::parseRecording(std::string_view text, std::vector<Span>* secrets)
+{
     LaunchParams p;
     // The first two characters, a slash and a key letter, are skipped without being looked at.
     size_t pos = std::min<size_t>(2, text.size());
@@ -56,7 +72,11 @@ LaunchParams LaunchParams::parse(std::string_view text)
         return p;
 
     for (int index = 2; index <= 15; ++index) {
-        const std::string token = readToken(text, pos);
+        Span span;
+        const std::string token = readToken(text, pos, &span);
+        // The communities and the two passwords.
+        if (secrets && (index == 2 || index == 3 || index == 12 || index == 13) && !token.empty())
+            secrets->push_back(span);
         switch (index) {
         case 2: replaceIfNotEmpty(p.ReadCommunity, token); break;
         case 3: replaceIfNotEmpty(p.WriteCommunity, token); break;

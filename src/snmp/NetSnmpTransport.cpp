@@ -303,6 +303,9 @@ std::unique_ptr<NetSnmpTransport::Session> NetSnmpTransport::acquire(const SnmpT
         trace("net-snmp: cannot open a session for " + t.address);
         return nullptr;
     }
+    // net-snmp clears the flag once the session is open; its own engine probe on the first send
+    // would then wait the whole time-out under the library lock, deaf to the cancel token.
+    snmp_sess_session(s->handle)->flags |= SNMP_FLAGS_DONT_PROBE;
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "FailureReport.h"
 
 #include "PeerAddress.h"
+#include "ReportReason.h"
 #include "ValuePrinter.h"
 
 #include <iostream>
@@ -33,21 +34,6 @@ std::string unsendableReason(const LaunchParams& p)
 
 } // namespace
 
-std::string reportReason(const std::string& reportOid)
-{
-    static const char* const kUsmStats[] = {
-        "unsupported security level", "not in time window", "unknown user name",
-        "unknown engine ID", "wrong digest (authentication password or protocol)", "decryption error",
-    };
-    const std::string prefix = "1.3.6.1.6.3.15.1.1.";
-    if (reportOid.rfind(prefix, 0) == 0) {
-        const std::string rest = reportOid.substr(prefix.size());
-        if (rest.size() == 3 && rest[0] >= '1' && rest[0] <= '6' && rest.compare(1, 2, ".0") == 0)
-            return kUsmStats[rest[0] - '1'];
-    }
-    return reportOid.empty() ? "a report without bindings" : "report " + reportOid;
-}
-
 int reportFailure(CCommonSNMP& session, int status, const LaunchParams& params)
 {
     if (status > 0) {
@@ -61,7 +47,7 @@ int reportFailure(CCommonSNMP& session, int status, const LaunchParams& params)
     std::string reportOid;
     switch (session.LastExchange(reportOid)) {
     case snmp::ExchangeStatus::Refused:
-        std::cerr << "sorvex-snmp: the agent refused the credentials: " << reportReason(reportOid) << "\n";
+        std::cerr << "sorvex-snmp: the agent refused the credentials: " << snmp::reportReason(reportOid) << "\n";
         return kExitRefused;
     case snmp::ExchangeStatus::SendFailed: {
         const std::string problem = snmp::addressProblem(params.IPAddress, kAddressCheckMs);

@@ -12,6 +12,3 @@ constexpr int kExitOk = 0, kExitNoAnswer = 1, kExitRefused = 2, kExitUsage = 3;
 
 // `status` is the session's nonzero result of the request.
 int reportFailure(CCommonSNMP& session, int status, const LaunchParams& params);
-
-// What a report's binding (a usmStats counter) says, e.g. "unknown user name".
-std::string reportReason(const std::string& reportOid);

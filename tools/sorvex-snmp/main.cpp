@@ -5,12 +5,15 @@
 //   sorvex-snmp [--timeout MS] LAUNCHLINE walk OID...
 //   sorvex-snmp [--timeout MS] LAUNCHLINE set OID TYPE VALUE [OID TYPE VALUE]...
 //
+// LAUNCHLINE "-" reads the launch line from standard input.
+//
 // Exit status: 0 success, 1 nothing came back, 2 the agent refused, 3 bad usage or launch line.
 
 #include "Arguments.h"
 #include "CCommonSNMP.h"
 #include "Enterprise.h"
 #include "FailureReport.h"
+#include "LaunchArguments.h"
 #include "LaunchParams.h"
 #include "ProbeHelp.h"
 #include "ProgramInfo.h"
@@ -40,6 +43,7 @@ int usage(const std::string& why)
               << "usage: sorvex-snmp [--timeout MS] LAUNCHLINE get OID...\n"
               << "       sorvex-snmp [--timeout MS] LAUNCHLINE walk OID...\n"
               << "       sorvex-snmp [--timeout MS] LAUNCHLINE set OID TYPE VALUE [OID TYPE VALUE]...\n"
+              << "LAUNCHLINE - reads the launch line from standard input\n"
               << "TYPE: i INTEGER, s OCTET STRING, x hex octets, a IpAddress, u Unsigned32\n";
     return kUsage;
 }
@@ -74,6 +78,18 @@ int main(int argc, char** argv)
     }
     if (args.size() < 3)
         return usage("missing arguments");
+    // The launch line from standard input keeps its secrets out of the process list; one given
+    // as an argument is wiped from the argument memory once copied.
+    const int lineIndex = argc - static_cast<int>(args.size());
+    if (args[0] == "-") {
+        const auto line = LaunchArguments::readLine(stdin);
+        if (!line)
+            return usage("the launch line on standard input is longer than " +
+                         std::to_string(LaunchArguments::kMaxLineBytes) + " bytes");
+        args[0] = *line;
+    } else {
+        LaunchArguments::hideSecrets(1, argv + lineIndex);
+    }
     const LaunchParams params = LaunchParams::parse(args[0]);
     if (const std::string problem = params.problem(); !problem.empty())
         return usage(problem);

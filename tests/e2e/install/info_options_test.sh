@@ -34,9 +34,9 @@ done
 for program in "$@"; do
   case $(basename "$program") in
     # The module's help explains the launch line as the README does.
-    sorvex-module) check "$program" --help "/A1/I10.0.0.5/Rtundra/Wlantern/ETRUE/V1/P161" \
+    sorvex-module) check "$program" --help "/A1/I10.0.0.5/Rtundra/Wlantern/ETRUE/V1/P161" "--connect" "sorvex-module -" \
                      "/A1/I10.0.0.5/R/W/ETRUE/V3/P161/X/Y/T1/S3/Uadmin/Aauthpass1/Bprivpass1/H3/J2" "127.0.0.1:16161" ;;
-    sorvex-snmp) check "$program" --help "LAUNCHLINE get OID" "Exit status" ;;
+    sorvex-snmp) check "$program" --help "LAUNCHLINE get OID" "Exit status" "standard input" ;;
     sorvex-sim) check "$program" --help "--listen 127.0.0.1:PORT" ;;
   esac
 done

@@ -110,6 +110,19 @@ run_model() {
 
 run_model "SORVEX-A B1" "" SorvexA.xml SorvexA.bmp
 run_model "SORVEX-AP B1" "$data/profiles/SORVEX-AP-B1" SorvexAP.xml SorvexAP.bmp
+
+# The installed desktop entry's command opens the Connect dialog, which ends on SIGTERM.
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/sorvex-module.desktop")
+[ "$exec_line" = "sorvex-module --connect" ] || fail "the desktop entry runs \"$exec_line\""
+log=$work/connect.log
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="sorvex.trace=true" \
+  XDG_CONFIG_HOME="$work/config" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
+  "$prefix/bin/${exec_line%% *}" ${exec_line#* } >"$log" 2>&1 &
+connect_pid=$!
+pids+=("$connect_pid")
+wait_for_line "$log" "Connect dialog open" 20 || fail "the desktop entry's command opened no Connect dialog"
+kill "$connect_pid"
+wait "$connect_pid" || fail "the Connect dialog did not end with status 0 on SIGTERM"
 if ((tracing)); then
   grep -F -e "\"$source" -e "\"$build" "$work"/files-*.log && fail "an installed program opened files of the source or build tree"
   grep -qF "\"$data/SorvexA.xml\"" "$work"/files-module-*.log || fail "the trace shows no installed description opened"

@@ -32,7 +32,9 @@ for f in usr/share/sorvex/User.ini usr/share/sorvex/profiles/SORVEX-AP-B1/User.i
          usr/share/applications/sorvex-module.desktop \
          usr/share/icons/hicolor/16x16/apps/sorvex-module.png usr/share/icons/hicolor/32x32/apps/sorvex-module.png \
          usr/share/icons/hicolor/48x48/apps/sorvex-module.png usr/share/icons/hicolor/64x64/apps/sorvex-module.png \
-         usr/share/man/man1/sorvex-module.1.gz usr/share/man/man1/sorvex-snmp.1.gz usr/share/man/man1/sorvex-sim.1.gz; do
+         usr/share/man/man1/sorvex-module.1.gz usr/share/man/man1/sorvex-snmp.1.gz usr/share/man/man1/sorvex-sim.1.gz \
+         usr/share/metainfo/org.example.sorvex.module.metainfo.xml \
+         usr/share/doc/sorvex/copyright usr/share/doc/sorvex/changelog.gz; do
   grep -qx "$f" "$work/contents" || error "$f is not in the package"
 done
 root=$work/root
@@ -78,6 +80,30 @@ exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || error "Icon=$icon is not in the hicolor theme"
 grep -qx "StartupWMClass=sorvex-module" "$desktop" || error "no StartupWMClass=sorvex-module"
+# A click in a menu opens the Connect dialog: the entry passes no launch line.
+grep -qx "Exec=sorvex-module --connect" "$desktop" || error "the desktop entry does not run sorvex-module --connect"
+
+# The AppStream metainfo, with the desktop entry it names, as software centres read them (no
+# network: its URLs are not fetched).
+appstreamcli validate-tree --no-net --pedantic "$root" >"$work/appstream.log" 2>&1 ||
+  error "appstreamcli: $(cat "$work/appstream.log")"
+
+# The package's changelog is in Debian's format and names this version.
+zcat "$root/usr/share/doc/sorvex/changelog.gz" | head -1 | grep -q "^sorvex ($version) " ||
+  error "changelog.gz does not begin with version $version"
+
+# lintian: no error and no warning (its informational tags, such as hardening-no-bindnow, are
+# not held against the package). A warning that must stay would be listed here with its reason.
+accepted=""
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+while IFS= read -r line; do
+  case $line in
+    E:*) error "lintian: $line" ;;
+    W:*)
+      tag=$(awk '{print $3}' <<<"$line")
+      [[ " $accepted " == *" $tag "* ]] || error "lintian: $line" ;;
+  esac
+done <"$work/lintian.log"
 
 # Man pages: one per program, carrying the version, formatted without a warning.
 for program in "$root"/usr/bin/*; do

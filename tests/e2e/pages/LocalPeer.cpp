@@ -69,7 +69,8 @@ bool LocalPeer::waitUntilAnswering()
 {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 10000) {
+    // Generous: on a machine busy with builds a peer may need many seconds to come up.
+    while (timer.elapsed() < 30000) {
         const QString out = snmpTool(QStringLiteral("snmpget"),
                                      {QStringLiteral("-v1"), QStringLiteral("-c"), QStringLiteral("tundra"),
                                       QStringLiteral("-r"), QStringLiteral("0"), QStringLiteral("-t"),

@@ -34,7 +34,8 @@ bool SimulatedSwitch::Start()
     if (!m_process.waitForStarted(5000))
         return false;
     QByteArray out;
-    const QDeadlineTimer deadline(10000);
+    // Generous: on a machine busy with builds the simulator may need many seconds to come up.
+    const QDeadlineTimer deadline(30000);
     while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
         m_process.waitForReadyRead(100);
         out += m_process.readAllStandardOutput();

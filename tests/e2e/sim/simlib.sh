@@ -46,7 +46,8 @@ start_sim() {
   SIM_PID=$!
   SIM_PIDS+=("$SIM_PID")
   local i
-  for ((i = 0; i < 100; i++)); do
+  # Up to 30 s: on a machine busy with builds the simulator may need many seconds to come up.
+  for ((i = 0; i < 600; i++)); do
     grep -q "listening on $SIM_ADDR" "$out" 2>/dev/null && return 0
     if ! kill -0 "$SIM_PID" 2>/dev/null; then
       echo "simulator exited at start:"; cat "$run.err"; exit 1
