@@ -351,6 +351,9 @@ TEST_F(PagesE2E, ManagementVlanIsWrittenToTheSimulator)
     screenshot(page, QStringLiteral("management-vlan"));
     clickButton(&page, CMgmtVlanDlg::IdApply);
     ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    // The write starts once the member check has been read.
+    ASSERT_TRUE(waitForWrites());
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
     EXPECT_TRUE(boxes.texts().isEmpty());
     EXPECT_EQ(getValue(g_simAddress, base + "2.0"), "1");
     EXPECT_EQ(getValue(g_simAddress, base + "3.0"), "100");
@@ -359,6 +362,8 @@ TEST_F(PagesE2E, ManagementVlanIsWrittenToTheSimulator)
     controlOf<QRadioButton>(&page, CMgmtVlanDlg::IdDisable)->click();
     chooseItem(vlans, vlans->findText(QStringLiteral("1")));
     clickButton(&page, CMgmtVlanDlg::IdApply);
+    ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
+    ASSERT_TRUE(waitForWrites());
     ASSERT_TRUE(openAndWait(page, CMgmtVlanDlg::IdApply, 10000));
     EXPECT_EQ(getValue(g_simAddress, base + "2.0"), "2");
     EXPECT_EQ(getValue(g_simAddress, base + "3.0"), "1");
