@@ -13,7 +13,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -60,10 +62,25 @@ void report(const QString& what, double ms, double idleMs)
                 idleMs, ms < 50 ? "met" : "NOT met");
 }
 
-void useVersion1(const LocalPeer& sim)
+// sorvex-sim answering every request `delay` ms late; the address, empty when it did not start.
+// (LocalPeer's start waits for a prompt answer, which this one never gives.)
+QString startSlowSimulator(QProcess& process, const QTemporaryDir& dir, const QString& delay)
 {
-    LaunchParams::setCurrent(
-        LaunchParams::parse("/A1/I" + sim.address().toStdString() + "/Rtundra/Wlantern/ETRUE/V1/P161"));
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(LocalPeer::freeUdpPort());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(SORVEX_SIM_BINARY), {QStringLiteral("--listen"), address, QStringLiteral("--state-dir"),
+                                                       dir.path(), QStringLiteral("--delay-ms"), delay});
+    QByteArray output;
+    QElapsedTimer clock;
+    clock.start();
+    while (process.waitForReadyRead(1000) || (process.state() == QProcess::Running && clock.elapsed() < 20000)) {
+        output += process.readAll();
+        if (output.contains("listening on " + address.toLatin1()))
+            return address;
+        if (clock.elapsed() > 20000)
+            break;
+    }
+    return {};
 }
 
 } // namespace
@@ -78,12 +95,14 @@ int main(int argc, char** argv)
     snmp::SnmpInit("bench-stall");
 
     {
-        LocalPeer sim;
-        if (!sim.startSimulator(QStringLiteral(SORVEX_SIM_BINARY), {QStringLiteral("--delay-ms"), delay})) {
+        QTemporaryDir dir;
+        QProcess sim;
+        const QString address = startSlowSimulator(sim, dir, delay);
+        if (address.isEmpty()) {
             std::fprintf(stderr, "sorvex-sim did not start\n");
             return 1;
         }
-        useVersion1(sim);
+        LaunchParams::setCurrent(LaunchParams::parse("/A1/I" + address.toStdString() + "/Rtundra/Wlantern/ETRUE/V1/P161"));
         LaunchParams::setTimeoutText("5000");
         CSystemInfoDlg page;
         page.show();
@@ -95,6 +114,8 @@ int main(int argc, char** argv)
         const int took = int(clock.elapsed());
         report(QStringLiteral("a write to a switch answering %1 ms late (took %2 ms)").arg(delay).arg(took), stall,
                idleStallMs(took));
+        sim.terminate();
+        sim.waitForFinished(5000);
     }
     {
         QUdpSocket silent; // bound, never answers
