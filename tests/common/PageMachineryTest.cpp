@@ -248,6 +248,13 @@ public:
         waitUntil([&] { return result.has_value(); }, 20000);
         return result.value_or(WriteResult{99, 0, 0});
     }
+    WriteResult newRowNow(const NewTableRow& row, const std::vector<SetRequest>& steps)
+    {
+        std::optional<WriteResult> result;
+        writeNewRow(m_cCommonSNMPSet, row, steps, [&](const WriteResult& r) { result = r; });
+        waitUntil([&] { return result.has_value(); }, 20000);
+        return result.value_or(WriteResult{99, 0, 0});
+    }
     int paints = 0;
 
 protected:
@@ -305,6 +312,61 @@ TEST_F(PageMachinery, ClosingThePageCutsAWriteShort)
     EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_EQ(result.status, -1);
     EXPECT_EQ(agent->requestsOfType(snmp::PduType::Set).size(), 1u);
+}
+
+TEST(RowRule, HalfMadeAndFreeIndex)
+{
+    struct Case { WriteResult result; bool halfMade; };
+    const Case cases[] = {
+        {{0, 3, 3}, false},                                  // made and active
+        {{snmp::ErrorStatus::InconsistentValue, 0, 3}, false}, // create refused: the index is someone's
+        {{-1, 0, 3}, true},                                  // create unanswered: it may have been made
+        {{snmp::ErrorStatus::WrongType, 1, 3}, true},        // a column refused
+        {{-1, 2, 3}, true},                                  // active unanswered
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NewTableRow::halfMade(c.result), c.halfMade) << c.result.status << "/" << c.result.completed;
+    EXPECT_EQ(NewTableRow::freeIndex({}, 1, 8), 1);
+    EXPECT_EQ(NewTableRow::freeIndex({1, 2, 4}, 1, 8), 3);
+    EXPECT_EQ(NewTableRow::freeIndex({2, 1, 3}, 1, 3), std::nullopt);
+}
+
+// The rule destroys what a failed creation may have left, and nothing a refused create names.
+TEST_F(PageMachinery, RowRuleDestroysTheRowAfterALostOrRefusedStepButNotAfterARefusedCreate)
+{
+    LaunchParams::setTimeoutText("300");
+    const std::string status = "1.3.6.1.4.1.99.1.5.7", name = "1.3.6.1.4.1.99.1.2.7";
+    load(name + "|4|x\n");
+    const NewTableRow row(status);
+    std::vector<SetRequest> columns(1);
+    columns[0].octets(name, "lab");
+    struct Case { const char* what; std::string faulted; snmp::MemoryAgent::Fault fault; bool destroyed; };
+    snmp::MemoryAgent::Fault lost;
+    lost.noAnswer = true;
+    snmp::MemoryAgent::Fault refused;
+    refused.errorStatus = snmp::ErrorStatus::InconsistentValue;
+    const Case cases[] = {
+        {"column refused", name, refused, true},
+        {"create unanswered", status, lost, true},
+        {"create refused", status, refused, false},
+    };
+    for (const Case& c : cases) {
+        agent->clearFaults();
+        agent->clearRequests();
+        agent->setObjectFault(c.faulted, c.fault);
+        WritingPage page;
+        page.show();
+        const WriteResult result = page.newRowNow(row, row.steps(columns));
+        EXPECT_FALSE(result.ok()) << c.what;
+        const auto sets = agent->requestsOfType(snmp::PduType::Set);
+        ASSERT_FALSE(sets.empty()) << c.what;
+        const auto statusWritten = [&](const snmp::MemoryAgent::Request& set, int value) {
+            return set.binds.size() == 1 && set.binds[0].oid == status && set.binds[0].number == value;
+        };
+        EXPECT_EQ(statusWritten(sets.back(), RowDestroy), c.destroyed) << c.what;
+        for (const auto& set : sets)
+            EXPECT_FALSE(statusWritten(set, RowActive)) << c.what << ": never active";
+    }
 }
 
 TEST_F(PageMachinery, GetHandsTheAnswerOrTheFailureToThePage)

@@ -106,17 +106,30 @@ TEST_F(DhcpScreeningPage, NewServerTakesTheIndexAfterTheListedOnesAndIsReadBack)
     EXPECT_EQ(listRows(page.get(), Id::IdList).size(), 3u);
 }
 
-TEST_F(DhcpScreeningPage, ARefusedCreateLeavesTheEntryThatHoldsTheIndex)
+// The new entry's index is the lowest that no row of the table holds, listed or not: not "listed
+// count + 1", which after a middle entry is deleted, or beside an entry out of service, is taken.
+TEST_F(DhcpScreeningPage, NewServerTakesAnIndexNoRowHoldsAndARefusedCreateWritesNothingMore)
 {
-    server(3, "\xc0\x00\x02\x45", 2); // index 3 is taken by an entry out of service
-    auto page = open();
-    snmp::MemoryAgent::Fault taken;
-    taken.errorStatus = snmp::ErrorStatus::InconsistentValue;
-    agent->setObjectFault(serverColumn(3, 3), taken);
-    serverIp(page.get())->setText(QStringLiteral("10.1.2.3"));
-    clickButton(page.get(), Id::IdServerAdd);
-    EXPECT_EQ(setRequests(*agent), SetTexts{{intBind(serverColumn(3, 3), 5)}});
-    EXPECT_TRUE(boxes.texts().isEmpty());
+    struct Case { const char* what; int added, addedStatus, removed, expected; };
+    const Case cases[] = {
+        {"out of service beside the listed", 3, 2, 0, 5}, // rows 1, 2 (out of service), 3 (out), 4
+        {"a middle entry deleted", 3, 1, 2, 2},           // rows 1, 3, 4: listed count + 1 is taken
+    };
+    for (const Case& c : cases) {
+        server(c.added, "\xc0\x00\x02\x45", c.addedStatus);
+        for (int column = 1; c.removed && column <= 3; ++column)
+            agent->remove(serverColumn(column, c.removed));
+        auto page = open();
+        snmp::MemoryAgent::Fault taken;
+        taken.errorStatus = snmp::ErrorStatus::InconsistentValue;
+        agent->setObjectFault(serverColumn(3, c.expected), taken);
+        serverIp(page.get())->setText(QStringLiteral("10.1.2.3"));
+        clickButton(page.get(), Id::IdServerAdd);
+        // Refused: the row that might hold the index is never destroyed.
+        EXPECT_EQ(setRequests(*agent), SetTexts{{intBind(serverColumn(3, c.expected), 5)}}) << c.what;
+        EXPECT_TRUE(boxes.texts().isEmpty()) << c.what;
+        agent->clearFaults();
+    }
 }
 
 TEST_F(DhcpScreeningPage, DeleteNeedsARowThenDestroysThatEntry)

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -121,7 +122,9 @@ TEST_F(CommunityPage, CreationIsCreateAndWaitThePolicyThenActiveAndTheTableIsRea
     EXPECT_GT(getNextCount(), 0);
 }
 
-TEST_F(CommunityPage, FailedColumnWriteNeverActivatesTheRow)
+// A half-made row would hold the name: the list cannot show or delete it and a retry with the same
+// name would be refused. It is destroyed again, and the retry creates it.
+TEST_F(CommunityPage, FailedColumnWriteDestroysTheRowInsteadOfActivatingIt)
 {
     auto page = open<CSnmpCommunityDlg>();
     snmp::MemoryAgent::Fault refused;
@@ -129,10 +132,20 @@ TEST_F(CommunityPage, FailedColumnWriteNeverActivatesTheRow)
     agent->setObjectFault(column(Communities, 2), refused);
     enter(page.get(), "lab");
     clickButton(page.get(), Id::IdApply);
-    EXPECT_EQ(sets().size(), 2u); // createAndWait, the refused policy; no active
+    ASSERT_EQ(sets().size(), 3u); // createAndWait, the refused policy, destroy; no active
     EXPECT_EQ(sets()[0], std::vector<std::string>{integer(status("lab"), 5)});
+    EXPECT_EQ(sets()[2], std::vector<std::string>{integer(status("lab"), 6)});
     EXPECT_EQ(controlOf<QLineEdit>(page.get(), Id::IdName)->text(), "lab");
     EXPECT_TRUE(boxes.texts().isEmpty());
+
+    agent->clearFaults(); // the re-read after the failure met the fault too
+    ASSERT_TRUE(openAndWait(*page, Id::IdRefresh));
+    clickButton(page.get(), Id::IdRefresh);
+    ASSERT_TRUE(openAndWait(*page, Id::IdApply));
+    agent->clearRequests();
+    clickButton(page.get(), Id::IdApply);
+    ASSERT_EQ(sets().size(), 3u);
+    EXPECT_EQ(sets()[2], std::vector<std::string>{integer(status("lab"), 1)});
 }
 
 TEST_F(CommunityPage, DeleteDestroysTheSelectedRowByItsIndex)

@@ -197,7 +197,7 @@ TEST_F(UserPage, CreationSequences)
     }
 }
 
-TEST_F(UserPage, FailedProtocolWriteStopsTheCreation)
+TEST_F(UserPage, FailedProtocolWriteStopsTheCreationAndDestroysTheRow)
 {
     auto page = open<CSnmpUserDlg>();
     snmp::MemoryAgent::Fault refused;
@@ -205,7 +205,9 @@ TEST_F(UserPage, FailedProtocolWriteStopsTheCreation)
     agent->setObjectFault(column(Users, 4), refused);
     enter(page.get(), "md5", "g", V3, true, 0, "authpass1", 1);
     clickButton(page.get(), Id::IdApply);
-    EXPECT_EQ(sets().size(), 3u); // 5, group, the refused protocols: no password, no active
+    // 5, group, the refused protocols, then destroy: no password, no active, no half-made row
+    ASSERT_EQ(sets().size(), 4u);
+    EXPECT_EQ(sets()[3], (std::vector<std::string>{integer(status(nameIndex("md5") + ".3"), 6)}));
     EXPECT_EQ(edit(page.get(), Id::IdName)->text(), "md5");
 }
 

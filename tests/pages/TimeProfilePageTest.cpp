@@ -206,6 +206,22 @@ TEST_F(TimeProfilePage, RefusedColumnsTakeTheCreatedRowAwayAgain)
     EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{{value(21, 2, 5)}}));
 }
 
+// A row out of service (left by another manager, say) is not listed but holds its index.
+TEST_F(TimeProfilePage, AddSkipsAnIndexHeldByARowOutOfService)
+{
+    profile(1, "Office", "1111100");
+    profile(2, "Stale", "0000011", 2);
+    CTimeProfileDlg page;
+    ASSERT_TRUE(openAndWait(page, Id::IdAdd));
+    enter(&page, "Lunch", "1000000", "12:0", "13:0");
+    agent->clearRequests();
+    clickButton(&page, Id::IdAdd);
+    const auto written = sets();
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[0], std::vector<std::string>{value(21, 3, 5)});
+    EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
 TEST_F(TimeProfilePage, DeleteNeedsASelectedProfile)
 {
     profile(1, "Office", "1111100");

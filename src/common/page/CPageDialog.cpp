@@ -193,6 +193,22 @@ void CPageDialog::write(CCommonSNMP& session, const std::vector<SetRequest>& req
     m_sessions.write(session, requests, [this, pending](const WriteResult& result) { finishWrite(pending, result); });
 }
 
+void CPageDialog::writeNewRow(CCommonSNMP& session, const NewTableRow& row, const std::vector<SetRequest>& steps,
+                              WriteContinuation then)
+{
+    write(session, steps, [this, &session, row, then = std::move(then)](const WriteResult& result) {
+        if (!NewTableRow::halfMade(result) || m_sessions.closed()) {
+            if (then)
+                then(result);
+            return;
+        }
+        write(session, {row.destroy()}, [then, result](const WriteResult&) {
+            if (then)
+                then(result);
+        });
+    });
+}
+
 void CPageDialog::finishWrite(const std::shared_ptr<PendingWrite>& pending, const WriteResult& result)
 {
     const auto it = std::find(m_pendingWrites.begin(), m_pendingWrites.end(), pending);

@@ -23,6 +23,7 @@
 // read runs, Apply only when every read of the last refresh has succeeded.
 
 #include "AggregatedLinkWalk.h"
+#include "NewTableRow.h"
 #include "PageSessions.h"
 #include "PendingReads.h"
 #include "SetRequest.h"
@@ -106,6 +107,10 @@ protected:
     // result. Closing the page (or the module) cuts the write short and `then` sees -1.
     using WriteContinuation = std::function<void(const WriteResult&)>;
     void write(CCommonSNMP& session, const std::vector<SetRequest>& requests, WriteContinuation then);
+    // The row rule: writes `steps` (row.create() first) and, when the row may be left half-made,
+    // destroys it again before `then` runs with the creation's result.
+    void writeNewRow(CCommonSNMP& session, const NewTableRow& row, const std::vector<SetRequest>& steps,
+                     WriteContinuation then);
 
 public:
     // True while a write of this page runs (its continuation has not run yet).

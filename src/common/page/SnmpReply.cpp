@@ -12,6 +12,16 @@ QString SnmpReply::qtext(int i) const
     return QString::fromStdString(text(i));
 }
 
+std::optional<int64_t> SnmpReply::integer(int i) const
+{
+    const std::string value = text(i);
+    const auto number = LeadingInteger(value);
+    // The whole text must be the number: "1abc" or an address is not one.
+    if (!number || std::to_string(*number) != value)
+        return std::nullopt;
+    return number;
+}
+
 std::string SnmpReply::suffix(int i) const
 {
     return i >= 0 && i < int(suffixes.size()) ? suffixes[std::size_t(i)] : std::string();

@@ -22,6 +22,9 @@ struct SnmpReply : snmp::Reply {
     std::string text(int i) const;
     // The same as QString (numbers and addresses; text objects go through TextFromUtf8).
     QString qtext(int i) const;
+    // The value as a number (INTEGER, Counter, Gauge, TimeTicks); nullopt when it is not one or
+    // is not there, so a page never compares numbers as text.
+    std::optional<int64_t> integer(int i) const;
     std::string suffix(int i) const;
     // For walks: the index of value i when it is one number (".5" gives 5); nullopt otherwise.
     std::optional<int64_t> index(int i) const;

@@ -1,6 +1,7 @@
 #include "CSurveillanceVlanDlg.h"
 
 #include "CListView.h"
+#include "ChoiceBox.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
 #include "FieldGrid.h"
@@ -80,7 +81,8 @@ CSurveillanceVlanDlg::CSurveillanceVlanDlg()
     m_vlanId = control<QLineEdit>(IdVlanId);
     m_vlanId->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_vlanId));
     m_priority = control<QComboBox>(IdPriority);
-    m_priority->addItems({QStringLiteral("Highest"), QStringLiteral("High"), QStringLiteral("Medium"), QStringLiteral("Low")});
+    ChoiceBox::setItems(*m_priority, {{QStringLiteral("Highest"), 0}, {QStringLiteral("High"), 1},
+                                      {QStringLiteral("Medium"), 2}, {QStringLiteral("Low"), 3}});
     m_uplinkPorts = control<QLineEdit>(IdUplinkPorts);
     auto* global = new FieldGrid(this);
     global->addSpanningRow(m_enable);
@@ -178,9 +180,10 @@ void CSurveillanceVlanDlg::showGlobals(const SnmpReply& reply)
     const bool enabled = m_state == "1";
     m_enable->setChecked(enabled);
     m_vlanId->setText(reply.qtext(1));
-    const auto priority = LeadingInteger(reply.text(2));
-    if (priority && *priority >= 0 && *priority < m_priority->count())
-        m_priority->setCurrentIndex(int(*priority));
+    if (const auto priority = reply.integer(2))
+        ChoiceBox::show(*m_priority, int(*priority));
+    else
+        ChoiceBox::clear(*m_priority);
     m_uplinkPorts->setText(PortListToRangeText(reply.text(3), 1, m_data.portCount()).text);
     enableSettings(enabled);
 }
@@ -292,9 +295,11 @@ void CSurveillanceVlanDlg::apply()
                                         "connected to PoE power devices."));
     SetRequest request;
     if (enable) {
-        request.integer(deviceoid::surveillanceVlanId, vlanId)
-            .integer(deviceoid::surveillancePriority, m_priority->currentIndex())
-            .octets(deviceoid::surveillancePorts, uplinkPorts)
+        request.integer(deviceoid::surveillanceVlanId, vlanId);
+        // A priority that was not read is not written.
+        if (const auto priority = ChoiceBox::value(*m_priority))
+            request.integer(deviceoid::surveillancePriority, *priority);
+        request.octets(deviceoid::surveillancePorts, uplinkPorts)
             .integer(deviceoid::surveillanceState, 1);
     } else {
         request.integer(deviceoid::surveillanceState, 2);
@@ -343,25 +348,16 @@ void CSurveillanceVlanDlg::addDevice()
     if (!passesDeviceChecks(address, description))
         return;
     const std::string index = MacTextToIndex(address);
-    std::vector<SetRequest> steps(2);
-    steps[0].integer(deviceColumn(deviceoid::DeviceRowStatus) + index, 4);
+    // A device left without its columns would match one whole address with no description.
+    const NewTableRow row(deviceColumn(deviceoid::DeviceRowStatus) + index, RowCreateAndGo);
+    std::vector<SetRequest> steps{row.create(), SetRequest()};
     steps[1]
         .pauseBefore(switchPauseMs)
         .octets(deviceColumn(deviceoid::DeviceDescription) + index, TextToUtf8(description))
         .integer(deviceColumn(deviceoid::DeviceType) + index, m_componentType->currentIndex());
     if (oui)
         steps[1].octets(deviceColumn(deviceoid::DeviceMask) + index, std::string("\xFF\xFF\xFF\x00\x00\x00", 6));
-    write(m_data.m_cCommonSNMPSet, steps, [this, index](const WriteResult& result) {
-        // A device created without its columns would match one whole address with no
-        // description: it is taken away again.
-        if (!result.ok() && result.completed == 1) {
-            SetRequest destroy;
-            destroy.integer(deviceColumn(deviceoid::DeviceRowStatus) + index, 6);
-            write(m_data.m_cCommonSNMPSet, {destroy}, [this](const WriteResult&) { refresh(); });
-            return;
-        }
-        refresh();
-    });
+    writeNewRow(m_data.m_cCommonSNMPSet, row, steps, [this](const WriteResult&) { refresh(); });
 }
 
 void CSurveillanceVlanDlg::deleteDevice()
@@ -372,12 +368,13 @@ void CSurveillanceVlanDlg::deleteDevice()
         return;
     }
     const int row = rows.first().row();
-    const QString shown = m_list->cell(row, ColAddress);
+    const Device& device = m_devices[std::size_t(row)];
+    const QString shown = addressText(device.address, device.builtIn);
     if (shown == firstBuiltIn || shown == secondBuiltIn) {
         MessageBox::info(QStringLiteral("The default Surveillance OUI can not be deleted."));
         return;
     }
     SetRequest destroy;
-    destroy.integer(deviceColumn(deviceoid::DeviceRowStatus) + m_devices[std::size_t(row)].index, 6);
+    destroy.integer(deviceColumn(deviceoid::DeviceRowStatus) + device.index, RowDestroy);
     write(m_data.m_cCommonSNMPSet, {destroy}, [this](const WriteResult&) { refresh(); });
 }

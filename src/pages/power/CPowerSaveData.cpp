@@ -14,9 +14,6 @@ enum Value {
     VIndex, VName, VDateUsed, VFromYear, VFromMonth, VFromDay, VStartHour, VStartMinute, VToYear, VToMonth, VToDay,
     VEndHour, VEndMinute, VMonday, VRowStatus = VMonday + 7, ValueCount
 };
-constexpr int rowStatusActive = 1;
-constexpr int rowStatusCreateAndWait = 5;
-constexpr int rowStatusDestroy = 6;
 constexpr int selected = 1, notSelected = 2;
 // The switch keeps a profile name in a buffer of 21 bytes.
 constexpr std::size_t nameBufferBytes = 21;
@@ -93,15 +90,21 @@ TimeProfile CPowerSaveData::profileOf(const SnmpReply& row) const
     profile.end = {number(row, VEndHour), number(row, VEndMinute)};
     for (int d = 0; d < 7; ++d)
         profile.days[std::size_t(d)] = row.text(VMonday + d) == "1";
-    profile.active = row.text(VRowStatus) == "1";
+    profile.active = row.integer(VRowStatus) == RowActive;
     return profile;
 }
 
+NewTableRow CPowerSaveData::profileRow(int index) const
+{
+    return NewTableRow(cell(deviceoid::TimeProfileRowStatus, index));
+}
+
+// The switch takes the columns and "active" in one request, after the create.
 std::vector<SetRequest> CPowerSaveData::addProfile(const TimeProfile& profile) const
 {
     const int index = profile.index;
-    std::vector<SetRequest> steps(2);
-    steps[0].integer(cell(deviceoid::TimeProfileRowStatus, index), rowStatusCreateAndWait);
+    const NewTableRow row = profileRow(index);
+    std::vector<SetRequest> steps{row.create(), SetRequest()};
     SetRequest& columns = steps[1];
     columns.pauseBefore(rowStepPauseMs);
     columns.octets(cell(deviceoid::TimeProfileName, index), TextToUtf8(profile.name, nameBufferBytes))
@@ -122,14 +125,14 @@ std::vector<SetRequest> CPowerSaveData::addProfile(const TimeProfile& profile) c
         .integer(cell(end + 1, index), profile.end.minute);
     for (int d = 0; d < 7; ++d)
         columns.integer(cell(deviceoid::TimeProfileMonday + d, index), profile.days[std::size_t(d)] ? selected : notSelected);
-    columns.integer(cell(deviceoid::TimeProfileRowStatus, index), rowStatusActive);
+    row.activate(columns);
     return steps;
 }
 
 SetRequest CPowerSaveData::deleteProfile(int index) const
 {
     SetRequest request;
-    request.integer(cell(deviceoid::TimeProfileRowStatus, index), rowStatusDestroy);
+    request.integer(cell(deviceoid::TimeProfileRowStatus, index), RowDestroy);
     return request;
 }
 

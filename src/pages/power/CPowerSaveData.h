@@ -5,6 +5,7 @@
 // with their requests. Each page runs the reads and writes through its own read gate and write.
 
 #include "CPortDataBase.h"
+#include "NewTableRow.h"
 #include "SetRequest.h"
 #include "SnmpReply.h"
 #include "TimeProfile.h"
@@ -43,6 +44,7 @@ public:
 
     // AddProfile: the row is created waiting (alone), then its columns are written with the row
     // made active in the same request.
+    NewTableRow profileRow(int index) const;
     std::vector<SetRequest> addProfile(const TimeProfile& profile) const;
     // DeleteProfile.
     SetRequest deleteProfile(int index) const;

@@ -150,10 +150,13 @@ void CTimeProfileDlg::read()
 {
     m_list->clearRows();
     m_profiles.clear();
+    m_heldIndexes.clear();
     readWalk(
         m_data.m_cCommonSNMP, m_data.profileColumns(),
         [this](const SnmpReply& row) {
             const TimeProfile profile = m_data.profileOf(row);
+            if (const auto index = row.index(0))
+                m_heldIndexes.push_back(*index);
             if (!profile.active)
                 return;
             m_profiles.push_back(profile);
@@ -213,13 +216,10 @@ bool CTimeProfileDlg::passesChecks(const TimeProfile& profile)
     return true;
 }
 
-int CTimeProfileDlg::freeIndex() const
+std::optional<int> CTimeProfileDlg::freeIndex() const
 {
-    for (int i = 1; i <= CPowerSaveData::maxProfiles; ++i) {
-        if (std::size_t(i) > m_profiles.size() || m_profiles[std::size_t(i - 1)].index != i)
-            return i;
-    }
-    return CPowerSaveData::maxProfiles;
+    const auto index = NewTableRow::freeIndex(m_heldIndexes, 1, CPowerSaveData::maxProfiles);
+    return index ? std::optional<int>(int(*index)) : std::nullopt;
 }
 
 void CTimeProfileDlg::addProfile()
@@ -227,17 +227,17 @@ void CTimeProfileDlg::addProfile()
     TimeProfile profile = enteredProfile();
     if (!passesChecks(profile))
         return;
-    profile.index = freeIndex();
-    const int index = profile.index;
-    write(m_data.m_cCommonSNMPSet, m_data.addProfile(profile), [this, index](const WriteResult& result) {
-        if (result.ok()) {
-            refresh();
-            return;
-        }
-        // The row was created but its columns refused: it would hold the index for good.
-        if (result.completed == 1)
-            write(m_data.m_cCommonSNMPSet, {m_data.deleteProfile(index)}, nullptr);
-    });
+    const auto index = freeIndex();
+    if (!index) {
+        MessageBox::info(QStringLiteral("The switch holds no free Time Range entry."));
+        return;
+    }
+    profile.index = *index;
+    writeNewRow(m_data.m_cCommonSNMPSet, m_data.profileRow(*index), m_data.addProfile(profile),
+                [this](const WriteResult& result) {
+                    if (result.ok())
+                        refresh();
+                });
 }
 
 void CTimeProfileDlg::deleteProfile()

@@ -51,10 +51,11 @@ private:
     bool passesChecks(const TimeProfile& profile);
     TimeProfile enteredProfile() const;
     // The smallest index 1 ... 8 that the listed profiles leave free.
-    int freeIndex() const;
+    std::optional<int> freeIndex() const;
 
     CPowerSaveData m_data;
     std::vector<TimeProfile> m_profiles; // the listed rows, in the order read
+    std::vector<long long> m_heldIndexes; // of every row the table holds, active or not
 
     QLineEdit* m_name;
     QCheckBox* m_date;

@@ -163,11 +163,6 @@ void CArpSpoofingAddDlg::apply()
                                                MacTextToOctets(mac));
     columns[1].octets(deviceoid::arpSpoofingColumn(deviceoid::ArpPorts) + index, PortFlagsToOctets(ports));
     // The list page reads the switch again, whatever it kept.
-    write(m_data.m_cCommonSNMPSet, row.steps(std::move(columns), stepPauseMs), [this, row](const WriteResult& result) {
-        if (!NewTableRow::halfMade(result)) {
-            accept();
-            return;
-        }
-        write(m_data.m_cCommonSNMPSet, {row.destroy()}, [this](const WriteResult&) { accept(); });
-    });
+    writeNewRow(m_data.m_cCommonSNMPSet, row, row.steps(std::move(columns), stepPauseMs),
+                [this](const WriteResult&) { accept(); });
 }

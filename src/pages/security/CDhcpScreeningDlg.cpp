@@ -71,6 +71,7 @@ void CDhcpScreeningDlg::read()
     });
     m_list->clearRows();
     m_servers.clear();
+    m_heldIndexes.clear();
     readWalk(m_cCommonSNMPTable,
              {deviceoid::dhcpServerColumn(deviceoid::DhcpServerIndex), deviceoid::dhcpServerColumn(deviceoid::DhcpServerAddress),
               deviceoid::dhcpServerColumn(deviceoid::DhcpServerRowStatus)},
@@ -80,7 +81,9 @@ void CDhcpScreeningDlg::read()
 
 void CDhcpScreeningDlg::takeServer(const SnmpReply& row)
 {
-    if (row.text(2) != "1")
+    if (const auto index = row.index(0))
+        m_heldIndexes.push_back(*index);
+    if (row.integer(2) != RowActive)
         return;
     const int r = m_list->appendRow(row.qtext(0));
     m_list->setCell(r, 1, row.qtext(1));
@@ -108,18 +111,13 @@ void CDhcpScreeningDlg::addServer()
             return;
         }
     }
-    // The new entry takes the index after the listed ones, whatever indexes they carry.
-    const std::string index = "." + std::to_string(m_servers.size() + 1);
+    // The new entry takes the lowest index no row of the table holds, listed or not.
+    const auto free = NewTableRow::freeIndex(m_heldIndexes, 1, (long long)(m_heldIndexes.size()) + 1);
+    const std::string index = "." + std::to_string(*free);
     const NewTableRow row(deviceoid::dhcpServerColumn(deviceoid::DhcpServerRowStatus) + index);
     std::vector<SetRequest> columns(1);
     columns[0].ipAddress(deviceoid::dhcpServerColumn(deviceoid::DhcpServerAddress) + index, address.toStdString());
-    write(m_data.m_cCommonSNMPSet, row.steps(std::move(columns)), [this, row](const WriteResult& result) {
-        if (!NewTableRow::halfMade(result)) {
-            refresh();
-            return;
-        }
-        write(m_data.m_cCommonSNMPSet, {row.destroy()}, [this](const WriteResult&) { refresh(); });
-    });
+    writeNewRow(m_data.m_cCommonSNMPSet, row, row.steps(std::move(columns)), [this](const WriteResult&) { refresh(); });
 }
 
 void CDhcpScreeningDlg::deleteServer()

@@ -46,6 +46,7 @@ private:
     CCommonSNMP& m_cCommonSNMPTable = addSession("m_cCommonSNMPTable");
     QString m_shownPorts; // the port text as last read
     std::vector<Server> m_servers; // the listed (active) entries, in list order
+    std::vector<long long> m_heldIndexes; // of every row the table holds, active or not
     QLineEdit* m_ports;
     CIpAddressEdit* m_serverIp;
     CListView* m_list;

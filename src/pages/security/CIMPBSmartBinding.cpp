@@ -109,16 +109,12 @@ void CIMPBSmartBinding::addBinding()
     PortFlags ports(std::size_t(m_portCount), 0);
     ports[std::size_t(*port - 1)] = 1;
     const NewTableRow row = CIMPBData::whiteListRow(m_ip->text(), m_mac->text());
-    write(m_data.m_cCommonSNMPSet, CIMPBData::addToWhiteList(row, m_ip->text(), m_mac->text(), ports),
-          [this, row](const WriteResult& result) {
-              if (result.ok())
-                  MessageBox::info(QStringLiteral("Success!"));
-              if (!NewTableRow::halfMade(result)) {
-                  refresh();
-                  return;
-              }
-              write(m_data.m_cCommonSNMPSet, {row.destroy()}, [this](const WriteResult&) { refresh(); });
-          });
+    writeNewRow(m_data.m_cCommonSNMPSet, row, CIMPBData::addToWhiteList(row, m_ip->text(), m_mac->text(), ports),
+                [this](const WriteResult& result) {
+                    if (result.ok())
+                        MessageBox::info(QStringLiteral("Success!"));
+                    refresh();
+                });
 }
 
 bool CIMPBSmartBinding::isFilledHost(CIpAddressEdit* address, const QString& incomplete)

@@ -228,23 +228,20 @@ void CSnmpAgentAdmin::send(const SetRequest& request, WriteContinuation then)
 void CSnmpAgentAdmin::setRowStatus(const std::string& statusOid, RowStatus status, WriteContinuation then)
 {
     SetRequest request;
-    request.integer(statusOid, int(status));
+    request.integer(statusOid, status);
     send(request, std::move(then));
 }
 
 void CSnmpAgentAdmin::createRow(const std::string& statusOid, const std::vector<SetRequest>& columns,
                                 WriteContinuation then)
 {
-    std::vector<SetRequest> steps(1);
-    steps.front().integer(statusOid, int(RowStatus::CreateAndWait));
+    std::vector<SetRequest> paced;
     for (const SetRequest& column : columns) {
-        if (column.empty())
-            continue;
-        steps.push_back(column);
-        steps.back().pauseBefore(createStepPauseMs);
+        if (!column.empty())
+            paced.push_back(SetRequest(column).pauseBefore(createStepPauseMs));
     }
-    steps.emplace_back().pauseBefore(createStepPauseMs).integer(statusOid, int(RowStatus::Active));
-    write(m_cCommonSNMPSet, steps, std::move(then));
+    const NewTableRow row(statusOid);
+    writeNewRow(m_cCommonSNMPSet, row, row.steps(std::move(paced), createStepPauseMs), std::move(then));
 }
 
 QHBoxLayout* CSnmpAgentAdmin::tableButtons(int applyId, int deleteId, int refreshId, int closeId)

@@ -22,8 +22,6 @@ class QHBoxLayout;
 class CSnmpAgentAdmin : public CPageDialog {
     Q_OBJECT
 public:
-    enum class RowStatus { Active = 1, CreateAndWait = 5, Destroy = 6 };
-
     // Column OIDs (no index) of the agent's tables.
     static std::string communityColumn(int column);
     static std::string hostColumn(int column);
@@ -77,8 +75,8 @@ protected:
     // Writes, each request after the one before has succeeded; `then` runs with the result.
     void send(const SetRequest& request, WriteContinuation then);
     void setRowStatus(const std::string& statusOid, RowStatus status, WriteContinuation then);
-    // createAndWait, the column requests (empty ones left out), then active, 50 ms apart. A
-    // failed step ends the creation: the row is never activated after a failed column write.
+    // createAndWait, the column requests (empty ones left out), then active, 50 ms apart, by the
+    // row rule: a failed step ends the creation and the half-made row is destroyed again.
     void createRow(const std::string& statusOid, const std::vector<SetRequest>& columns, WriteContinuation then);
 
     // Apply, Delete, Refresh and Close of a table page: Refresh runs refresh(), Apply apply()

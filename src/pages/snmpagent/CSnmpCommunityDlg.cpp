@@ -106,6 +106,6 @@ void CSnmpCommunityDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    setRowStatus(communityColumn(3) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+    setRowStatus(communityColumn(3) + m_rows[std::size_t(row)].index, RowDestroy,
                  [this](const WriteResult&) { refresh(); });
 }

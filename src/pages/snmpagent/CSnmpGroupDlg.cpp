@@ -131,6 +131,6 @@ void CSnmpGroupDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    setRowStatus(groupColumn(7) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+    setRowStatus(groupColumn(7) + m_rows[std::size_t(row)].index, RowDestroy,
                  [this](const WriteResult&) { refresh(); });
 }

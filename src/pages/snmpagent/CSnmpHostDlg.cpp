@@ -127,6 +127,6 @@ void CSnmpHostDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please Selecte the Item you would delete"));
         return;
     }
-    setRowStatus(hostColumn(4) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+    setRowStatus(hostColumn(4) + m_rows[std::size_t(row)].index, RowDestroy,
                  [this](const WriteResult&) { refresh(); });
 }

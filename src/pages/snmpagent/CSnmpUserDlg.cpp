@@ -238,6 +238,6 @@ void CSnmpUserDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please select the item would be delete!\n"));
         return;
     }
-    setRowStatus(userColumn(8) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+    setRowStatus(userColumn(8) + m_rows[std::size_t(row)].index, RowDestroy,
                  [this](const WriteResult&) { refresh(); });
 }

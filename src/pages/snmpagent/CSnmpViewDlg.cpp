@@ -169,6 +169,6 @@ void CSnmpViewDlg::deleteSelected()
         MessageBox::info(QStringLiteral("Please Selecte the Item you would delete"));
         return;
     }
-    setRowStatus(viewColumn(5) + m_rows[std::size_t(row)].index, RowStatus::Destroy,
+    setRowStatus(viewColumn(5) + m_rows[std::size_t(row)].index, RowDestroy,
                  [this](const WriteResult&) { refresh(); });
 }
