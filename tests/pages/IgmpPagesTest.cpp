@@ -313,11 +313,38 @@ TEST_F(IgmpPages, RouterPortsAreWrittenAsTheLongerPortListOfTheirModel)
         clickButton(page.get(), VlanDlg::IdRouterApply);
         EXPECT_TRUE(boxes.texts().isEmpty());
         EXPECT_EQ(sets(), (Sets{{device("10.3.4.1.6.100") + "=4:" + c.octets}}));
-        // A written set clears the boxes; the page reads again.
-        for (int port : c.ticked)
-            EXPECT_FALSE(routerBox(page.get(), port)->isChecked());
+        // The page reads again and the boxes show the VLAN's router ports as the switch now has them.
         ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
+        for (int port = 1; port <= c.ports; ++port)
+            EXPECT_EQ(routerBox(page.get(), port)->isChecked(),
+                      std::find(c.ticked.begin(), c.ticked.end(), port) != c.ticked.end())
+                << port;
     }
+}
+
+// After a write the VLAN stays chosen with what was read again: a second Apply writes the same
+// router ports, not an empty list.
+TEST_F(IgmpPages, ChosenVlanShowsItsRouterPortsAsReadAgain)
+{
+    auto page = open<VlanDlg>(VlanDlg::IdApply, true);
+    chooseRow(page.get(), 1);
+    routerBox(page.get(), 10)->setChecked(true);
+    clickButton(page.get(), VlanDlg::IdRouterApply);
+    ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
+    EXPECT_EQ(listRows(page.get(), VlanDlg::IdList)[1][5], "10");
+    EXPECT_EQ(controlOf<QLineEdit>(page.get(), VlanDlg::IdVlanId)->text(), "100");
+    EXPECT_TRUE(routerBox(page.get(), 10)->isChecked());
+
+    // Another program adds port 12 meanwhile; Refresh shows it.
+    agent->setOctets(device("10.3.4.1.6.100"), std::string("\x00\x50\x00\x00\x00\x00\x00\x00", 8));
+    clickButton(page.get(), VlanDlg::IdRefresh);
+    ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
+    EXPECT_TRUE(routerBox(page.get(), 12)->isChecked());
+
+    agent->clearRequests();
+    clickButton(page.get(), VlanDlg::IdRouterApply);
+    EXPECT_EQ(sets(), (Sets{{device("10.3.4.1.6.100") + "=4:" + std::string("\x00\x50\x00\x00\x00\x00\x00\x00", 8)}}));
+    ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
 }
 
 TEST_F(IgmpPages, RouterPortsNeedAVlanAndWholeAggregatedLinks)
