@@ -240,6 +240,25 @@ TEST_F(IgmpPages, VlanSettingsListTheVlansAndFillTheFieldsOfTheChosenOne)
     EXPECT_FALSE(routerBox(page.get(), 25)->isChecked());
 }
 
+// The VLAN table of the switch need not hold the same VLANs as the snooping table: a name
+// belongs to the row with its VLAN ID, and a VLAN without a name shows none.
+TEST_F(IgmpPages, VlanNamesArePairedWithTheRowsByVlanId)
+{
+    agent->remove(device("7.6.1.1.100"));
+    agent->setOctets(device("7.6.1.1.2"), "two");
+    agent->setOctets(device("7.6.1.1.50"), "lab");
+    agent->setOctets(device("7.6.1.1.4000"), "last");
+    agent->setOctets(device("7.6.1.2.1"), std::string("\xFF\xFF\xFF\xF0", 4)); // the next column follows
+    auto page = open<VlanDlg>(VlanDlg::IdApply, true);
+    const auto rows = listRows(page.get(), VlanDlg::IdList);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].mid(0, 2), (QStringList{"1", "default"}));
+    EXPECT_EQ(rows[1].mid(0, 2), (QStringList{"100", ""}));
+    EXPECT_EQ(rows[2].mid(0, 2), (QStringList{"200", "office"}));
+    chooseRow(page.get(), 1);
+    EXPECT_EQ(controlOf<QLineEdit>(page.get(), VlanDlg::IdVlanName)->text(), "");
+}
+
 TEST_F(IgmpPages, VlanWritesAreOfferedOnlyWithSnoopingOn)
 {
     VlanDlg page(false);

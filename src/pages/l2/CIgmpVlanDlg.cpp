@@ -165,11 +165,18 @@ void CIgmpVlanDlg::read()
     m_list->clearRows();
     m_rows.clear();
     readLinks(m_data.links());
+    // The names first, so that each snooping row is shown with its VLAN's name as it arrives.
+    m_data.clearVlanNames();
     readWalk(
-        m_data.m_cCommonSNMP, CIgmpSnoopingData::vlanColumns(), [this](const SnmpReply& row) { takeRow(row); },
+        m_data.m_cCommonSNMP, CIgmpSnoopingData::vlanNameColumns(),
+        [this](const SnmpReply& row) { m_data.takeVlanName(row); },
         [this](int) {
-            m_list->fitColumnsToContents();
-            showChosenVlan();
+            readWalk(
+                m_data.m_cCommonSNMP, CIgmpSnoopingData::vlanColumns(), [this](const SnmpReply& row) { takeRow(row); },
+                [this](int) {
+                    m_list->fitColumnsToContents();
+                    showChosenVlan();
+                });
         });
 }
 
