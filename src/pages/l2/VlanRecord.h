@@ -19,9 +19,9 @@ struct VlanRecord {
     int egressCount = 0;
     int untaggedCount = 0;
     // The values as read: an edit that fails half-way writes them back.
-    std::string nameBytes;
     std::string egressOctets;
     std::string untaggedOctets;
+    std::string nameBytes{};
 };
 
 using VlanRecords = std::vector<VlanRecord>;
