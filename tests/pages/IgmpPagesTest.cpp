@@ -240,6 +240,25 @@ TEST_F(IgmpPages, VlanSettingsListTheVlansAndFillTheFieldsOfTheChosenOne)
     EXPECT_FALSE(routerBox(page.get(), 25)->isChecked());
 }
 
+// The VLAN table of the switch need not hold the same VLANs as the snooping table: a name
+// belongs to the row with its VLAN ID, and a VLAN without a name shows none.
+TEST_F(IgmpPages, VlanNamesArePairedWithTheRowsByVlanId)
+{
+    agent->remove(device("7.6.1.1.100"));
+    agent->setOctets(device("7.6.1.1.2"), "two");
+    agent->setOctets(device("7.6.1.1.50"), "lab");
+    agent->setOctets(device("7.6.1.1.4000"), "last");
+    agent->setOctets(device("7.6.1.2.1"), std::string("\xFF\xFF\xFF\xF0", 4)); // the next column follows
+    auto page = open<VlanDlg>(VlanDlg::IdApply, true);
+    const auto rows = listRows(page.get(), VlanDlg::IdList);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].mid(0, 2), (QStringList{"1", "default"}));
+    EXPECT_EQ(rows[1].mid(0, 2), (QStringList{"100", ""}));
+    EXPECT_EQ(rows[2].mid(0, 2), (QStringList{"200", "office"}));
+    chooseRow(page.get(), 1);
+    EXPECT_EQ(controlOf<QLineEdit>(page.get(), VlanDlg::IdVlanName)->text(), "");
+}
+
 TEST_F(IgmpPages, VlanWritesAreOfferedOnlyWithSnoopingOn)
 {
     VlanDlg page(false);
@@ -313,11 +332,38 @@ TEST_F(IgmpPages, RouterPortsAreWrittenAsTheLongerPortListOfTheirModel)
         clickButton(page.get(), VlanDlg::IdRouterApply);
         EXPECT_TRUE(boxes.texts().isEmpty());
         EXPECT_EQ(sets(), (Sets{{device("10.3.4.1.6.100") + "=4:" + c.octets}}));
-        // A written set clears the boxes; the page reads again.
-        for (int port : c.ticked)
-            EXPECT_FALSE(routerBox(page.get(), port)->isChecked());
+        // The page reads again and the boxes show the VLAN's router ports as the switch now has them.
         ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
+        for (int port = 1; port <= c.ports; ++port)
+            EXPECT_EQ(routerBox(page.get(), port)->isChecked(),
+                      std::find(c.ticked.begin(), c.ticked.end(), port) != c.ticked.end())
+                << port;
     }
+}
+
+// After a write the VLAN stays chosen with what was read again: a second Apply writes the same
+// router ports, not an empty list.
+TEST_F(IgmpPages, ChosenVlanShowsItsRouterPortsAsReadAgain)
+{
+    auto page = open<VlanDlg>(VlanDlg::IdApply, true);
+    chooseRow(page.get(), 1);
+    routerBox(page.get(), 10)->setChecked(true);
+    clickButton(page.get(), VlanDlg::IdRouterApply);
+    ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
+    EXPECT_EQ(listRows(page.get(), VlanDlg::IdList)[1][5], "10");
+    EXPECT_EQ(controlOf<QLineEdit>(page.get(), VlanDlg::IdVlanId)->text(), "100");
+    EXPECT_TRUE(routerBox(page.get(), 10)->isChecked());
+
+    // Another program adds port 12 meanwhile; Refresh shows it.
+    agent->setOctets(device("10.3.4.1.6.100"), std::string("\x00\x50\x00\x00\x00\x00\x00\x00", 8));
+    clickButton(page.get(), VlanDlg::IdRefresh);
+    ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
+    EXPECT_TRUE(routerBox(page.get(), 12)->isChecked());
+
+    agent->clearRequests();
+    clickButton(page.get(), VlanDlg::IdRouterApply);
+    EXPECT_EQ(sets(), (Sets{{device("10.3.4.1.6.100") + "=4:" + std::string("\x00\x50\x00\x00\x00\x00\x00\x00", 8)}}));
+    ASSERT_TRUE(openAndWait(*page, VlanDlg::IdApply));
 }
 
 TEST_F(IgmpPages, RouterPortsNeedAVlanAndWholeAggregatedLinks)

@@ -196,7 +196,10 @@ TEST_F(MgmtVlanPage, ApplyChecksTheChosenVlansMembersBeforeWriting)
         {"vlan 1 needs no check", 0, false, false, {}, {{integer(mgmtState, 1), integer(mgmtVlan, 1)}}, false},
         {"vlan 200 is empty", 2, false, false, {"Management VLAN could not be empty."}, {}, true},
         {"members unreadable", 1, false, true, {unreadable}, {}, true},
-        {"disable keeps the vlan", 1, true, false, {}, {{integer(mgmtState, 2), integer(mgmtVlan, 100)}}, true},
+        // Lifting the restriction cuts nobody off: no member check.
+        {"disable keeps the vlan", 1, true, false, {}, {{integer(mgmtState, 2), integer(mgmtVlan, 100)}}, false},
+        {"disable with members unreadable", 1, true, true, {}, {{integer(mgmtState, 2), integer(mgmtVlan, 100)}}, false},
+        {"disable on an empty vlan", 2, true, false, {}, {{integer(mgmtState, 2), integer(mgmtVlan, 200)}}, false},
         {"nothing chosen", -1, false, false, {}, {{integer(mgmtState, 1)}}, false},
     };
     for (const Case& c : cases) {

@@ -197,17 +197,59 @@ TEST_F(PortMirrorPage, ApplyChecksThenWritesItsSteps)
     }
 }
 
-TEST_F(PortMirrorPage, RefusedStepStopsTheWriteAndThePageReadsAgain)
+// A step that stops the write after the source lists were emptied puts back the lists as read
+// (and the target as read, when it may have changed), so mirroring does not stop unannounced;
+// then the page reads again.
+TEST_F(PortMirrorPage, StoppedWritePutsBackWhatItEmptiedAndThePageReadsAgain)
 {
-    auto page = open();
-    snmp::MemoryAgent::Fault refused;
-    refused.errorStatus = snmp::ErrorStatus::BadValue;
-    agent->setRequestFault(2, refused); // the target, counted from open()
-    box(page.get(), 5, Dlg::Tx)->click();
-    clickButton(page.get(), Dlg::IdApply);
-    EXPECT_EQ(sets(), (Sets{{octets(txList, noPorts), octets(rxList, noPorts)}, {integer(target, 6)}}));
-    ASSERT_TRUE(openAndWait(*page, Dlg::IdApply));
-    EXPECT_FALSE(agent->requestsOfType(snmp::PduType::Get).empty());
+    LaunchParams::setTimeoutText("200");
+    const std::string tx5(std::string("\x08\x00\x00\x00", 4));
+    const Sets emptied = {{octets(txList, noPorts), octets(rxList, noPorts)}};
+    const std::vector<std::string> targetAsRead = {integer(target, 6)};
+    const std::vector<std::string> listsAsRead = {octets(txList, std::string("\x30\x00\x00\x00", 4)),
+                                                  octets(rxList, std::string("\x20\x00\x00\x00", 4))};
+    const std::vector<std::string> newTarget = {integer(target, 7)}, newLists = {octets(txList, tx5), octets(rxList, noPorts)};
+    struct Case {
+        const char* name;
+        int stateBefore;
+        int failingSet;
+        bool unanswered; // else refused
+        Sets sets;       // the failed step included, then the put-back
+    };
+    const Case cases[] = {
+        {"emptying refused", 1, 1, false, emptied},
+        {"emptying unanswered", 1, 1, true, {emptied[0], listsAsRead}},
+        {"target refused", 1, 2, false, {emptied[0], newTarget, listsAsRead}},
+        {"target unanswered", 1, 2, true, {emptied[0], newTarget, targetAsRead, listsAsRead}},
+        {"new lists refused", 1, 3, false, {emptied[0], newTarget, newLists, targetAsRead, listsAsRead}},
+        {"state refused", 1, 4, false, {emptied[0], newTarget, newLists, {integer(state, 1)}}},
+        {"off before: target refused", 2, 1, false, {newTarget}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        agent->setInteger(state, c.stateBefore);
+        agent->setInteger(target, 6);
+        agent->setOctets(rxList, std::string("\x20\x00\x00\x00", 4));
+        agent->setOctets(txList, std::string("\x30\x00\x00\x00", 4));
+        auto page = open();
+        if (c.stateBefore != 1)
+            controlOf<QRadioButton>(page.get(), Dlg::IdEnabled)->click();
+        clickButton(page.get(), Dlg::allButtonId(Dlg::None));
+        box(page.get(), 5, Dlg::Tx)->click();
+        chooseItem(controlOf<QComboBox>(page.get(), Dlg::IdTarget), 6); // port 7
+        snmp::MemoryAgent::Fault fault;
+        if (c.unanswered)
+            fault.noAnswer = true;
+        else
+            fault.errorStatus = snmp::ErrorStatus::BadValue;
+        agent->setRequestFault(c.failingSet, fault);
+        clickButton(page.get(), Dlg::IdApply);
+        EXPECT_EQ(sets(), c.sets);
+        EXPECT_TRUE(boxes.texts().isEmpty());
+        agent->clearFaults();
+        ASSERT_TRUE(openAndWait(*page, Dlg::IdApply));
+        EXPECT_FALSE(agent->requestsOfType(snmp::PduType::Get).empty());
+    }
 }
 
 TEST_F(PortMirrorPage, PortColumnsStandInOneRowUpTo28PortsAndInTwoBeyond)

@@ -174,6 +174,48 @@ TEST_F(TrunkPages, PortMemberNeedsALinkAndAModeThenOpensTheMemberDialog)
     ASSERT_TRUE(waitUntil([&] { return page->memberDialog() == nullptr; }));
 }
 
+// Port 19 joins link 1 through the member dialog; without choosing the row again, the next member
+// dialog starts from the members read after that write, so adding port 20 keeps port 19.
+TEST_F(TrunkPages, ChosenLinkAndItsMembersComeFromTheRowsReadAgain)
+{
+    auto page = open();
+    chooseRow(*page, 0);
+    clickButton(page.get(), Id::IdPortMember);
+    ASSERT_NE(page->memberDialog(), nullptr);
+    ASSERT_TRUE(openAndWait(*page->memberDialog(), MemberId::IdOk, 8000));
+    tick(page->memberDialog(), {17, 18, 19});
+    clickButton(page->memberDialog(), MemberId::IdOk);
+    ASSERT_TRUE(waitUntil([&] { return page->memberDialog() == nullptr; }));
+    ASSERT_TRUE(openAndWait(*page, Id::IdApply));
+    EXPECT_EQ(listRows(page.get(), Id::IdList)[0], (QStringList{"1", "Static", "17,18,19"}));
+
+    agent->clearRequests();
+    clickButton(page.get(), Id::IdPortMember);
+    CTrunkMemberDlg* members = page->memberDialog();
+    ASSERT_NE(members, nullptr);
+    for (int p = 1; p <= 28; ++p)
+        EXPECT_EQ(controlOf<QCheckBox>(members, MemberId::IdFirstBox + p - 1)->isChecked(), p >= 17 && p <= 19) << p;
+    ASSERT_TRUE(openAndWait(*members, MemberId::IdOk, 8000));
+    controlOf<QCheckBox>(members, MemberId::IdFirstBox + 19)->setChecked(true); // port 20
+    clickButton(members, MemberId::IdOk);
+    ASSERT_TRUE(waitUntil([&] { return page->memberDialog() == nullptr; }));
+    EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{
+                          {enterprise(deviceoid::linkMembers) + ".1=4:" + std::string("\x00\x00\xF0\x00", 4),
+                           enterprise(deviceoid::linkMode) + ".1=2:2"}}));
+    ASSERT_TRUE(openAndWait(*page, Id::IdApply));
+
+    // A link the switch no longer lists is no longer chosen.
+    agent->remove(deviceoid::linkMembers + ".1");
+    agent->remove(deviceoid::linkMode + ".1");
+    clickButton(page.get(), Id::IdRefresh);
+    ASSERT_TRUE(openAndWait(*page, Id::IdApply));
+    EXPECT_EQ(controlOf<QLineEdit>(page.get(), Id::IdTrunkId)->text(), "");
+    boxes.clear();
+    clickButton(page.get(), Id::IdPortMember);
+    EXPECT_EQ(boxes.texts(), QStringList{"Please select the Trunk !"});
+    EXPECT_EQ(page->memberDialog(), nullptr);
+}
+
 TEST_F(TrunkPages, MemberDialogIsLaidOutByThePortCount)
 {
     CTrunkMemberDlg twentyEight(QStringLiteral("1"), QStringLiteral("LACP"), QString());

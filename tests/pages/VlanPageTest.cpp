@@ -466,30 +466,57 @@ TEST_F(VlanEditDialog, WritesRunInTheirOrderAndTheDialogClosesOnSuccess)
     }
 }
 
+// Past a refused first step, any step that was refused or went unanswered (and may have been
+// taken) leaves the VLAN as it was read: name, egress, untagged, active; a created row destroyed.
 TEST_F(VlanEditDialog, AFailedStepStopsTheWriteAndTheSwitchIsPutBack)
 {
+    LaunchParams::setTimeoutText("200");
     const std::string port26(std::string("\x00\x00\x00\x40", 4));
     const std::string none(4, '\0');
+    const std::vector<std::string> vlan200AsRead[] = {{octetSet(1, 200, "office-uplink")},
+                                                      {octetSet(2, 200, std::string("\x00\x00\x00\xC0", 4))},
+                                                      {octetSet(4, 200, none)},
+                                                      {integerSet(5, 200, 1)}};
+    const auto then = [](Sets steps, const auto& more) {
+        steps.insert(steps.end(), std::begin(more), std::end(more));
+        return steps;
+    };
     struct Case {
         const char* name;
         Mode mode;
         int vid;
         int failingSet;
-        Sets written; // the failed step included, then the put-back
+        bool unanswered; // else refused
+        Sets written;    // the failed step included, then the put-back
     };
     const Case cases[] = {
-        {"add: creation refused", Mode::Add, 7, 1, {{integerSet(5, 7, 5)}}},
-        {"add: untagged set refused", Mode::Add, 7, 3,
+        {"add: creation refused", Mode::Add, 7, 1, false, {{integerSet(5, 7, 5)}}},
+        {"add: creation unanswered", Mode::Add, 7, 1, true, {{integerSet(5, 7, 5)}, {integerSet(5, 7, 6)}}},
+        {"add: untagged set refused", Mode::Add, 7, 3, false,
          {{integerSet(5, 7, 5)}, {octetSet(2, 7, allPorts)}, {octetSet(4, 7, none)}, {integerSet(5, 7, 6)}}},
-        {"edit: out of service refused", Mode::Edit, 200, 1, {{integerSet(5, 200, 2)}}},
-        {"edit: widening refused", Mode::Edit, 200, 2,
-         {{integerSet(5, 200, 2)}, {octetSet(2, 200, allPorts)}, {integerSet(5, 200, 1)}}},
-        {"edit: egress refused", Mode::Edit, 200, 4,
-         {{integerSet(5, 200, 2)}, {octetSet(2, 200, allPorts)}, {octetSet(4, 200, none)}, {octetSet(2, 200, port26)},
-          {octetSet(4, 200, none)}, {octetSet(2, 200, std::string("\x00\x00\x00\xC0", 4))}, {integerSet(5, 200, 1)}}},
-        {"edit the default VLAN: egress refused", Mode::Edit, 1, 2,
-         {{octetSet(4, 1, none)}, {octetSet(2, 1, port26)}, {octetSet(4, 1, std::string("\xFF\xFF\xE0\x00", 4))},
-          {octetSet(2, 1, allPorts)}}},
+        {"edit: out of service refused", Mode::Edit, 200, 1, false, {{integerSet(5, 200, 2)}}},
+        {"edit: out of service unanswered", Mode::Edit, 200, 1, true, then({{integerSet(5, 200, 2)}}, vlan200AsRead)},
+        {"edit: widening refused", Mode::Edit, 200, 2, false,
+         then({{integerSet(5, 200, 2)}, {octetSet(2, 200, allPorts)}}, vlan200AsRead)},
+        {"edit: widening unanswered", Mode::Edit, 200, 2, true,
+         then({{integerSet(5, 200, 2)}, {octetSet(2, 200, allPorts)}}, vlan200AsRead)},
+        {"edit: egress refused", Mode::Edit, 200, 4, false,
+         then({{integerSet(5, 200, 2)}, {octetSet(2, 200, allPorts)}, {octetSet(4, 200, none)}, {octetSet(2, 200, port26)}},
+              vlan200AsRead)},
+        {"edit: name refused", Mode::Edit, 200, 5, false,
+         then({{integerSet(5, 200, 2)},
+               {octetSet(2, 200, allPorts)},
+               {octetSet(4, 200, none)},
+               {octetSet(2, 200, port26)},
+               {octetSet(1, 200, "lab")}},
+              vlan200AsRead)},
+        {"edit the default VLAN: egress refused", Mode::Edit, 1, 2, false,
+         {{octetSet(4, 1, none)},
+          {octetSet(2, 1, port26)},
+          {octetSet(1, 1, "default")},
+          {octetSet(2, 1, allPorts)},
+          {octetSet(4, 1, std::string("\xFF\xFF\xE0\x00", 4))},
+          {integerSet(5, 1, 1)}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -498,10 +525,13 @@ TEST_F(VlanEditDialog, AFailedStepStopsTheWriteAndTheSwitchIsPutBack)
         for (int p = 1; p <= 28; ++p)
             box(dialog.get(), EditId::IdFirstNotMember, p)->click();
         box(dialog.get(), EditId::IdFirstTag, 26)->click();
-        snmp::MemoryAgent::Fault refused;
-        refused.errorStatus = 5;
+        snmp::MemoryAgent::Fault fault;
+        if (c.unanswered)
+            fault.noAnswer = true;
+        else
+            fault.errorStatus = 5;
         agent->clearFaults();
-        agent->setRequestFault(c.failingSet, refused);
+        agent->setRequestFault(c.failingSet, fault);
         clickButton(dialog.get(), EditId::IdOk);
         EXPECT_EQ(sets(), c.written);
         EXPECT_TRUE(dialog->isVisible());
@@ -512,6 +542,53 @@ TEST_F(VlanEditDialog, AFailedStepStopsTheWriteAndTheSwitchIsPutBack)
             ASSERT_TRUE(waitUntil([&] { return !agent->requestsOfType(snmp::PduType::Get).empty(); }));
             ASSERT_TRUE(openAndWait(*dialog, EditId::IdOk));
         }
+    }
+}
+
+// The put-back on its own: when there is one, and what it writes.
+TEST(VlanPutBack, UndoesWhatAStoppedWriteMayHaveDone)
+{
+    const VlanRecord asRead = MakeVlanRecord(200, "office-uplink", std::string("\x00\x00\x00\xC0", 4), std::string(4, '\0'), 28);
+    VlanRecord textOnly; // no PortLists kept: they are built from the port texts
+    textOnly.vid = 200;
+    textOnly.nameBytes = "lab";
+    textOnly.egress = QStringLiteral("1,28");
+    textOnly.untagged = QStringLiteral("28");
+    const auto cellText = [](int column, const std::string& value) { return vlanCell(column, 200) + "=" + value; };
+    const std::vector<std::string> restored = {cellText(1, "office-uplink"), cellText(2, std::string("\x00\x00\x00\xC0", 4)),
+                                               cellText(4, std::string(4, '\0')), "50ms " + cellText(5, "1")};
+    const auto result = [](int status, int completed) { return WriteResult{status, completed, 6}; };
+    struct Case {
+        const char* name;
+        VlanWrite write;
+        const VlanRecord& before;
+        WriteResult result;
+        std::vector<std::string> steps;
+    };
+    const Case cases[] = {
+        {"written", VlanWrite::Edit, asRead, result(0, 6), {}},
+        {"first step refused", VlanWrite::Edit, asRead, result(5, 0), {}},
+        {"first step unanswered", VlanWrite::Edit, asRead, result(-1, 0), restored},
+        {"a later step refused", VlanWrite::Edit, asRead, result(5, 3), restored},
+        {"a later step unanswered", VlanWrite::Edit, asRead, result(-1, 1), restored},
+        {"activation refused", VlanWrite::Edit, asRead, result(5, 5), restored},
+        {"created row, refused", VlanWrite::Create, VlanRecord{}, result(5, 0), {}},
+        {"created row, unanswered", VlanWrite::Create, VlanRecord{}, result(-1, 0), {cellText(5, "6")}},
+        {"created row, a later step refused", VlanWrite::Create, VlanRecord{}, result(5, 2), {cellText(5, "6")}},
+        {"another VLAN's record", VlanWrite::Edit, VlanRecord{}, result(5, 2), {"50ms " + cellText(5, "1")}},
+        {"ports as text only", VlanWrite::Edit, textOnly, result(5, 2),
+         {cellText(1, "lab"), cellText(2, std::string("\x80\x00\x00\x10", 4)), cellText(4, std::string("\x00\x00\x00\x10", 4)),
+          "50ms " + cellText(5, "1")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> steps;
+        for (const SetRequest& step : VlanPutBackSteps(c.write, 200, c.before, c.result, 28)) {
+            ASSERT_EQ(step.bindings().size(), 1u);
+            const std::string pause = step.pauseMs() ? std::to_string(step.pauseMs()) + "ms " : "";
+            steps.push_back(pause + step.bindings()[0].oid + "=" + step.bindings()[0].value);
+        }
+        EXPECT_EQ(steps, c.steps);
     }
 }
 

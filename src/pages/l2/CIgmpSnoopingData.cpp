@@ -73,22 +73,36 @@ std::vector<SetRequest> CIgmpSnoopingData::globalWrite(const IgmpGlobalValues& v
 
 std::vector<std::string> CIgmpSnoopingData::vlanColumns()
 {
-    return {deviceoid::igmpVlanColumn(deviceoid::IgmpVlanId),       deviceoid::vlanColumn(deviceoid::VlanName),
-            deviceoid::igmpVlanColumn(deviceoid::IgmpVlanState),    deviceoid::igmpVlanColumn(deviceoid::IgmpVlanQuerier),
-            deviceoid::igmpVlanColumn(deviceoid::IgmpVlanFastLeave), deviceoid::igmpVlanColumn(deviceoid::IgmpVlanRouterPorts)};
+    return {deviceoid::igmpVlanColumn(deviceoid::IgmpVlanId), deviceoid::igmpVlanColumn(deviceoid::IgmpVlanState),
+            deviceoid::igmpVlanColumn(deviceoid::IgmpVlanQuerier), deviceoid::igmpVlanColumn(deviceoid::IgmpVlanFastLeave),
+            deviceoid::igmpVlanColumn(deviceoid::IgmpVlanRouterPorts)};
+}
+
+std::vector<std::string> CIgmpSnoopingData::vlanNameColumns()
+{
+    return {deviceoid::vlanColumn(deviceoid::VlanName)};
+}
+
+void CIgmpSnoopingData::takeVlanName(const SnmpReply& row)
+{
+    if (const auto vid = row.index(0))
+        m_vlanNames[*vid] = TextFromUtf8(row.text(0));
 }
 
 CIgmpSnoopingData::VlanRow CIgmpSnoopingData::vlanRow(const SnmpReply& row) const
 {
     VlanRow vlan;
     vlan.vlanId = row.qtext(0);
-    vlan.name = TextFromUtf8(row.text(1));
-    vlan.enabled = row.text(2) == "1";
-    vlan.querier = row.text(3) == "1";
-    vlan.fastLeave = row.text(4) == "1";
-    vlan.routerPortText = PortListToText(row.text(5), portCount()).text;
+    if (const auto vid = LeadingInteger(vlan.vlanId); vid && QString::number(*vid) == vlan.vlanId) {
+        if (const auto name = m_vlanNames.find(*vid); name != m_vlanNames.end())
+            vlan.name = name->second;
+    }
+    vlan.enabled = row.text(1) == "1";
+    vlan.querier = row.text(2) == "1";
+    vlan.fastLeave = row.text(3) == "1";
+    vlan.routerPortText = PortListToText(row.text(4), portCount()).text;
     vlan.routerPorts.assign(std::size_t(portCount()), 0);
-    for (int port : PortListMembers(row.text(5))) {
+    for (int port : PortListMembers(row.text(4))) {
         if (port <= portCount())
             vlan.routerPorts[std::size_t(port - 1)] = 1;
     }

@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,9 +62,13 @@ public:
     // other values that changed in one more request. Nothing while snooping stays off.
     std::vector<SetRequest> globalWrite(const IgmpGlobalValues& values) const;
 
-    // The VLAN table walked with the VLAN names (ID, name, state, querier, fast leave, router
-    // ports).
+    // The snooping VLAN table (ID, state, querier, fast leave, router ports). The names come
+    // from the VLAN table, walked on its own first: the two tables need not hold the same VLANs,
+    // so a row gets the name of its VLAN ID (none when that VLAN has no name).
     static std::vector<std::string> vlanColumns();
+    static std::vector<std::string> vlanNameColumns();
+    void clearVlanNames() { m_vlanNames.clear(); }
+    void takeVlanName(const SnmpReply& row);
     VlanRow vlanRow(const SnmpReply& row) const;
     // Turning snooping on for a VLAN is a request of its own, before querier and fast leave.
     static std::vector<SetRequest> vlanWrite(const QString& vlanId, bool wasEnabled, bool enable, bool querier,
@@ -77,4 +83,5 @@ public:
 
 private:
     IgmpGlobalValues m_lastGlobals;
+    std::map<int64_t, QString> m_vlanNames; // by VLAN ID
 };

@@ -165,9 +165,38 @@ void CIgmpVlanDlg::read()
     m_list->clearRows();
     m_rows.clear();
     readLinks(m_data.links());
+    // The names first, so that each snooping row is shown with its VLAN's name as it arrives.
+    m_data.clearVlanNames();
     readWalk(
-        m_data.m_cCommonSNMP, CIgmpSnoopingData::vlanColumns(), [this](const SnmpReply& row) { takeRow(row); },
-        [this](int) { m_list->fitColumnsToContents(); });
+        m_data.m_cCommonSNMP, CIgmpSnoopingData::vlanNameColumns(),
+        [this](const SnmpReply& row) { m_data.takeVlanName(row); },
+        [this](int) {
+            readWalk(
+                m_data.m_cCommonSNMP, CIgmpSnoopingData::vlanColumns(), [this](const SnmpReply& row) { takeRow(row); },
+                [this](int) {
+                    m_list->fitColumnsToContents();
+                    showChosenVlan();
+                });
+        });
+}
+
+// The chosen VLAN is shown as just read, so that its boxes hold the router ports the switch has
+// now (a write of them included). A VLAN no longer listed is no longer chosen.
+void CIgmpVlanDlg::showChosenVlan()
+{
+    if (m_vlanId->text().isEmpty())
+        return;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].vlanId == m_vlanId->text()) {
+            m_list->selectRow(int(row));
+            onRowChosen(int(row));
+            return;
+        }
+    }
+    m_vlanId->clear();
+    m_vlanName->clear();
+    for (QCheckBox* box : m_routerPorts)
+        box->setChecked(false);
 }
 
 void CIgmpVlanDlg::takeRow(const SnmpReply& reply)
@@ -243,11 +272,6 @@ void CIgmpVlanDlg::applyRouterPorts()
         MessageBox::info(QStringLiteral("Members of port channel must have the same status."));
         return;
     }
-    write(m_data.m_cCommonSNMPSet, {m_data.routerPortsWrite(vlan->vlanId, ticked)}, [this](const WriteResult& result) {
-        if (result.ok()) {
-            for (QCheckBox* box : m_routerPorts)
-                box->setChecked(false);
-        }
-        refresh();
-    });
+    write(m_data.m_cCommonSNMPSet, {m_data.routerPortsWrite(vlan->vlanId, ticked)},
+          [this](const WriteResult&) { refresh(); });
 }

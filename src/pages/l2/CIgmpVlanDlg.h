@@ -44,6 +44,7 @@ protected:
 private:
     void takeRow(const SnmpReply& reply);
     void onRowChosen(int row);
+    void showChosenVlan();
     void enableVlanSettings();
     void applyRouterPorts();
     // The VLAN in the VLAN ID box, when it is a VLAN of the list.

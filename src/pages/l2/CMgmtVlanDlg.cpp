@@ -139,7 +139,9 @@ void CMgmtVlanDlg::apply()
 {
     const int state = m_disable->isChecked() ? 2 : 1;
     const QString vlanId = m_vlanId->currentIndex() >= 0 ? m_vlanId->currentText() : QString();
-    if (vlanId.isEmpty() || vlanId == QLatin1String("1")) {
+    // Lifting the restriction cannot cut anyone off: only a VLAN that is to carry management
+    // needs its members.
+    if (state == 2 || vlanId.isEmpty() || vlanId == QLatin1String("1")) {
         writeSettings(state, vlanId);
         return;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // "IEEE 802.1Q Management VLAN Configuration": restricts management of the switch to one VLAN,
-// or lifts the restriction. Only active VLANs are offered. A VLAN without member ports is
-// refused, and so is one whose members could not be read: the operator would lose the switch.
+// or lifts the restriction. Only active VLANs are offered. Restricting to a VLAN without member
+// ports is refused, and so is one whose members could not be read: the operator would lose the
+// switch. Lifting the restriction needs no such check.
 
 #include "CPageDialog.h"
 
@@ -49,7 +50,8 @@ private:
     void showSettings(const SnmpReply& reply);
     void readName(const QString& vlanId);
     void enableVlanChoice(bool enabled);
-    // The member check has passed: writes the state and, when one is chosen, the VLAN.
+    // The member check has passed (or was not needed): writes the state and, when one is chosen,
+    // the VLAN.
     void writeSettings(int state, const QString& vlanId);
 
     std::vector<VlanEntry> m_vlans;

@@ -1,6 +1,7 @@
 #include "CMirrorData.h"
 
 #include "DeviceOids.h"
+#include "NumberText.h"
 #include "PortHex.h"
 #include "PortListText.h"
 
@@ -19,6 +20,9 @@ CMirrorData::Reading CMirrorData::take(const SnmpReply& reply)
     Reading reading;
     reading.ports.resize(std::size_t(portCount()));
     m_lastState = reply.text(0);
+    m_lastTarget = reply.text(1);
+    m_lastIngress = reply.text(2);
+    m_lastEgress = reply.text(3);
     reading.enabled = m_lastState == "1";
     reading.target = reply.qtext(1);
     if (reading.target == QLatin1String("0"))
@@ -63,5 +67,23 @@ std::vector<SetRequest> CMirrorData::writeRequests(bool enable, int target, cons
             .octets(deviceoid::mirrorSourcesIngress, PortFlagsToOctets(rx));
     }
     requests.emplace_back().integer(deviceoid::mirrorState, enable ? 1 : 2);
+    return requests;
+}
+
+std::vector<SetRequest> CMirrorData::putBackRequests(bool enable, const WriteResult& result) const
+{
+    // The steps of writeRequests when the lists are emptied first.
+    enum Step { Emptying, Target, Lists, State };
+    std::vector<SetRequest> requests;
+    const bool emptying = enable && m_lastState == "1";
+    const int stopped = result.completed;
+    const bool lost = result.status < 0;
+    if (result.ok() || !emptying || stopped >= State || (stopped == Emptying && !lost))
+        return requests;
+    if (stopped == Lists || (stopped == Target && lost))
+        requests.emplace_back().integer(deviceoid::mirrorTarget, LeadingInteger(m_lastTarget).value_or(0));
+    requests.emplace_back()
+        .octets(deviceoid::mirrorSourcesEgress, m_lastEgress)
+        .octets(deviceoid::mirrorSourcesIngress, m_lastIngress);
     return requests;
 }

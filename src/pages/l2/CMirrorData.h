@@ -40,7 +40,16 @@ public:
     // The write: with mirroring on, the source lists are emptied first (when it was on already),
     // then the target and the new lists are set; the state always comes last.
     std::vector<SetRequest> writeRequests(bool enable, int target, const std::vector<PortMode>& ports) const;
+    // What puts mirroring back after that write stopped once the source lists may have been
+    // emptied (an unanswered step may have been taken): the target as read when it may have
+    // changed, then the source lists as read. Nothing when the lists were not emptied, or when
+    // only the state was left to write.
+    std::vector<SetRequest> putBackRequests(bool enable, const WriteResult& result) const;
 
 private:
-    std::string m_lastState; // the state last read, "1" enabled
+    // As last read: the state ("1" enabled), the target and the two source lists.
+    std::string m_lastState;
+    std::string m_lastTarget;
+    std::string m_lastIngress;
+    std::string m_lastEgress;
 };

@@ -262,5 +262,13 @@ void CPortMirrorDlg::apply()
         refresh();
         return;
     }
-    write(m_data.m_cCommonSNMPSet, m_data.writeRequests(true, target, ports), [this](const WriteResult&) { refresh(); });
+    write(m_data.m_cCommonSNMPSet, m_data.writeRequests(true, target, ports), [this](const WriteResult& result) {
+        // Stopped with the source lists emptied, mirroring would end without a word.
+        const std::vector<SetRequest> putBack = m_data.putBackRequests(true, result);
+        if (putBack.empty()) {
+            refresh();
+            return;
+        }
+        write(m_data.m_cCommonSNMPSet, putBack, [this](const WriteResult&) { refresh(); });
+    });
 }

@@ -112,8 +112,26 @@ void CTrunkDlg::read()
     });
     m_list->clearRows();
     m_rows.clear();
-    readWalk(m_cCommonSNMPTable, {deviceoid::linkMembers, deviceoid::linkMode},
-             [this](const SnmpReply& row) { takeTrunkRow(row); });
+    readWalk(
+        m_cCommonSNMPTable, {deviceoid::linkMembers, deviceoid::linkMode},
+        [this](const SnmpReply& row) { takeTrunkRow(row); }, [this](int) { showChosenLink(); });
+}
+
+// The link in the Trunk ID box is shown as just read: its members as they are now, not as an
+// earlier read had them (the member dialog starts from them). A link no longer listed is no
+// longer chosen.
+void CTrunkDlg::showChosenLink()
+{
+    const auto trunkId = LeadingInteger(m_trunkId->text());
+    for (std::size_t row = 0; trunkId && row < m_rows.size(); ++row) {
+        if (LeadingInteger(m_rows[row].id) == trunkId) {
+            m_list->selectRow(int(row));
+            onRowChosen(int(row));
+            return;
+        }
+    }
+    m_trunkId->clear();
+    m_selectedMembers.clear();
 }
 
 void CTrunkDlg::takeTrunkRow(const SnmpReply& reply)

@@ -51,6 +51,7 @@ private:
 
     void takeTrunkRow(const SnmpReply& row);
     void onRowChosen(int row);
+    void showChosenLink();
     void applyState();
     void openMembers();
     const TrunkRow* rowOf(long long trunkId) const;

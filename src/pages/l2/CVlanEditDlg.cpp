@@ -42,7 +42,7 @@ constexpr int rightMargin = 15;
 constexpr int maxNameChars = 20, maxVidChars = 4;
 constexpr int firstVid = 2, lastVid = 4094;
 constexpr int defaultVlan = 1;
-constexpr int rowActive = 1, rowNotInService = 2, rowCreateAndWait = 5, rowDestroy = 6;
+constexpr int rowActive = 1, rowNotInService = 2, rowCreateAndWait = 5;
 // The switch takes the row's activation only a moment after its name.
 constexpr int activatePauseMs = 50;
 
@@ -283,35 +283,6 @@ std::vector<SetRequest> CVlanEditDlg::writeSteps(int vid, const std::string& nam
     return steps;
 }
 
-// What undoes the first `completedSteps` of a failed write.
-std::vector<SetRequest> CVlanEditDlg::putBackSteps(int vid, int completedSteps) const
-{
-    std::vector<SetRequest> steps;
-    if (completedSteps == 0)
-        return steps;
-    if (m_mode == Mode::Add) {
-        steps.emplace_back().integer(cell(deviceoid::VlanRowStatus, vid), rowDestroy);
-        return steps;
-    }
-    // The default VLAN's first step is its untagged set; any other VLAN's first step took it out
-    // of service and the second widened its egress ports.
-    const bool defaultVlan = vid == ::defaultVlan;
-    if (defaultVlan || completedSteps >= 2) {
-        auto portsBefore = [&](const std::string& octets, const QString& text) {
-            if (!octets.empty())
-                return octets;
-            PortFlags flags(std::size_t(m_portCount), 0);
-            MarkListedPorts(text, flags, 1);
-            return PortFlagsToOctets(flags);
-        };
-        steps.emplace_back().octets(cell(deviceoid::VlanUntagged, vid), portsBefore(m_before.untaggedOctets, m_before.untagged));
-        steps.emplace_back().octets(cell(deviceoid::VlanEgress, vid), portsBefore(m_before.egressOctets, m_before.egress));
-    }
-    if (!defaultVlan)
-        steps.emplace_back().integer(cell(deviceoid::VlanRowStatus, vid), rowActive);
-    return steps;
-}
-
 void CVlanEditDlg::onOk()
 {
     const auto vid = LeadingInteger(m_vidEdit->text().left(10));
@@ -332,7 +303,9 @@ void CVlanEditDlg::onOk()
                   if (m_mode == Mode::Edit)
                       rereadVlan(id);
               };
-              const std::vector<SetRequest> putBack = putBackSteps(id, result.completed);
+              const std::vector<SetRequest> putBack =
+                  VlanPutBackSteps(m_mode == Mode::Add ? VlanWrite::Create : VlanWrite::Edit, id, m_before, result,
+                                   m_portCount);
               if (putBack.empty()) {
                   reread();
                   return;

@@ -4,9 +4,10 @@
 //
 // The write takes the VLAN's row out of service (or creates it), widens its egress ports to every
 // port so the untagged set always lies inside them, writes the untagged and egress sets and the
-// name, and makes the row active. It stops at the first refused step and puts the switch back: a
-// row this dialog created is destroyed; an edited VLAN gets the port sets it had and is made active
-// again. The dialog then stays open with the VLAN read again.
+// name, and makes the row active. It stops at the first refused or unanswered step and puts the
+// switch back (VlanPutBackSteps): a row this dialog created is destroyed; an edited VLAN gets its
+// name and port sets as read and is made active again. The dialog then stays open with the VLAN
+// read again.
 
 #include "CPortDataBase.h"
 #include "CResizeDialog.h"
@@ -57,7 +58,6 @@ private:
     void onOk();
     bool passesChecks(long long vid);
     std::vector<SetRequest> writeSteps(int vid, const std::string& name) const;
-    std::vector<SetRequest> putBackSteps(int vid, int completedSteps) const;
     void rereadVlan(int vid);
     PortFlags flagsOf(int PortChoice::*member) const;
 
