@@ -1,6 +1,7 @@
 #include "CVlanConfigDlg.h"
 
 #include "CListView.h"
+#include "RowStatus.h"
 #include "CPvidDlg.h"
 #include "CVlanEditDlg.h"
 #include "DeviceOids.h"
@@ -226,7 +227,7 @@ void CVlanConfigDlg::deleteVlan()
     if (MessageBox::question(QStringLiteral("The VLAN %1 settings in IGMP Snooping and MAC Address Table maybe be affected, continue?")
                                  .arg(vid))) {
         SetRequest request;
-        request.integer(deviceoid::vlanColumn(deviceoid::VlanRowStatus) + "." + std::to_string(vid), 6);
+        request.integer(deviceoid::vlanColumn(deviceoid::VlanRowStatus) + "." + std::to_string(vid), RowDestroy);
         write(m_cCommonSNMPTableVlanDelete, {request}, [this](const WriteResult&) { refresh(); });
         return;
     }

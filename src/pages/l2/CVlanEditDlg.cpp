@@ -1,5 +1,6 @@
 #include "CVlanEditDlg.h"
 
+#include "RowStatus.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
 #include "FieldLabel.h"
@@ -42,7 +43,6 @@ constexpr int rightMargin = 15;
 constexpr int maxNameChars = 20, maxVidChars = 4;
 constexpr int firstVid = 2, lastVid = 4094;
 constexpr int defaultVlan = 1;
-constexpr int rowActive = 1, rowNotInService = 2, rowCreateAndWait = 5;
 // The switch takes the row's activation only a moment after its name.
 constexpr int activatePauseMs = 50;
 
@@ -271,15 +271,15 @@ std::vector<SetRequest> CVlanEditDlg::writeSteps(int vid, const std::string& nam
     auto step = [&]() -> SetRequest& { return steps.emplace_back(); };
     const bool defaultVlan = vid == ::defaultVlan;
     if (m_mode == Mode::Add)
-        step().integer(cell(deviceoid::VlanRowStatus, vid), rowCreateAndWait);
+        step().integer(cell(deviceoid::VlanRowStatus, vid), RowCreateAndWait);
     else if (!defaultVlan)
-        step().integer(cell(deviceoid::VlanRowStatus, vid), rowNotInService);
+        step().integer(cell(deviceoid::VlanRowStatus, vid), RowNotInService);
     if (!defaultVlan)
         step().octets(cell(deviceoid::VlanEgress, vid), PortFlagsToOctets(PortFlags(std::size_t(m_portCount), 1)));
     step().octets(cell(deviceoid::VlanUntagged, vid), PortFlagsToOctets(flagsOf(&PortChoice::untagged)));
     step().octets(cell(deviceoid::VlanEgress, vid), PortFlagsToOctets(flagsOf(&PortChoice::egress)));
     step().octets(cell(deviceoid::VlanName, vid), name);
-    step().pauseBefore(activatePauseMs).integer(cell(deviceoid::VlanRowStatus, vid), rowActive);
+    step().pauseBefore(activatePauseMs).integer(cell(deviceoid::VlanRowStatus, vid), RowActive);
     return steps;
 }
 

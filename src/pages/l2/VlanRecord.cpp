@@ -1,5 +1,6 @@
 #include "VlanRecord.h"
 
+#include "RowStatus.h"
 #include "DeviceOids.h"
 #include "NumberText.h"
 #include "PortHex.h"
@@ -42,7 +43,6 @@ const VlanRecord* FindVlan(const VlanRecords& records, long long vid)
 
 namespace {
 
-constexpr int rowActive = 1, rowDestroy = 6;
 // The switch takes the row's activation only a moment after its name.
 constexpr int activatePauseMs = 50;
 
@@ -72,7 +72,7 @@ std::vector<SetRequest> VlanPutBackSteps(VlanWrite write, int vid, const VlanRec
     if (result.ok() || nothingChanged)
         return steps;
     if (write == VlanWrite::Create) {
-        steps.emplace_back().integer(vlanCell(deviceoid::VlanRowStatus, vid), rowDestroy);
+        steps.emplace_back().integer(vlanCell(deviceoid::VlanRowStatus, vid), RowDestroy);
         return steps;
     }
     // Without the VLAN as read there is nothing to write back but its activation.
@@ -83,6 +83,6 @@ std::vector<SetRequest> VlanPutBackSteps(VlanWrite write, int vid, const VlanRec
         steps.emplace_back().octets(vlanCell(deviceoid::VlanUntagged, vid),
                                     portsAsRead(before.untaggedOctets, before.untagged, portCount));
     }
-    steps.emplace_back().pauseBefore(activatePauseMs).integer(vlanCell(deviceoid::VlanRowStatus, vid), rowActive);
+    steps.emplace_back().pauseBefore(activatePauseMs).integer(vlanCell(deviceoid::VlanRowStatus, vid), RowActive);
     return steps;
 }
