@@ -19,6 +19,9 @@ struct DeviceProfile {
     bool IsAllGiga = false;
     bool IsHasFan = false;
 
+    // The port count as the pages index ports: never below 0.
+    int portCount() const { return DevicePortNum > 0 ? DevicePortNum : 0; }
+
     // The folder that holds User.ini, with a trailing '/'.
     static std::string profileDirectory();
     static std::string profilePath();

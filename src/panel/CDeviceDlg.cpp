@@ -9,7 +9,7 @@
 #include "DeviceProfile.h"
 #include "LaunchParams.h"
 #include "MessageBox.h"
-#include "ModelRules.h"
+#include "DeviceModel.h"
 #include "PageCatalog.h"
 #include "PanelLampPainter.h"
 #include "PanelResources.h"
@@ -55,7 +55,7 @@ bool CDeviceDlg::SetUp()
         return false;
     }
     m_board = PortStatusBoard({profile.DevicePortNum, profile.ComboPortNum, profile.ComboPortIndex, profile.IsAllGiga,
-                               ModelRules::PoePortCount(profile.DeviceName)});
+                               DeviceModel(profile.DeviceName).poePortCount()});
 
     if (!LoadPanel(PanelResources::PanelDescriptionPath(QString::fromStdString(profile.XMLName)))
         && !PanelRefusal().isEmpty())

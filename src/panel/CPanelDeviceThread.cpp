@@ -2,7 +2,7 @@
 
 #include "DeviceOids.h"
 #include "Enterprise.h"
-#include "ModelRules.h"
+#include "DeviceModel.h"
 #include "NumberText.h"
 #include "PollingSink.h"
 #include "SnmpTypes.h"
@@ -176,7 +176,7 @@ bool CPanelDeviceThread::Begin(CCommonSNMP& session, snmp::PduType pduType)
 void CPanelDeviceThread::Run()
 {
     const int interval = m_settings.snmpVersion == "1" ? m_timing.intervalMsV1 : m_timing.intervalMsV3;
-    const bool poeModel = ModelRules::IsPoeModel(m_settings.deviceName);
+    const bool poeModel = DeviceModel(m_settings.deviceName).poe();
     while (!Stopping()) {
         if (Sleep(m_timing.startPauseMs))
             break;

@@ -1,7 +1,7 @@
 #include "DeviceMenu.h"
 
 #include "MenuCommand.h"
-#include "ModelRules.h"
+#include "DeviceModel.h"
 
 #include <QAction>
 #include <QMenu>
@@ -132,7 +132,7 @@ void DeviceMenu::EnablePages(const std::function<bool(int)>& available)
 
 void DeviceMenu::Prune(const std::string& deviceName)
 {
-    if (!ModelRules::IsPoeModel(deviceName)) {
+    if (!DeviceModel(deviceName).poe()) {
         Remove(PoePortConfig);
         Remove(PoeGlobal);
         Remove(LldpMed);
@@ -142,7 +142,7 @@ void DeviceMenu::Prune(const std::string& deviceName)
     }
     if (deviceName == "SORVEX-BP B1")
         Remove(LldpMed);
-    if (ModelRules::IsFastEthernetFamily(deviceName))
+    if (DeviceModel(deviceName).fastEthernetFamily())
         Remove(JumboFrame);
 }
 

@@ -1,7 +1,7 @@
 #include "PanelLampPainter.h"
 
 #include "CMyBitmapApp.h"
-#include "ModelRules.h"
+#include "DeviceModel.h"
 
 #include <QPainter>
 
@@ -47,7 +47,7 @@ std::vector<PanelLampPainter::Lamp> PanelLampPainter::FixedLamps() const
         } else {
             lamps.insert(lamps.end(), {{192, {89, 63}}, {192, {89, 78}}, {192, {55, 63}}});
         }
-    } else if (ModelRules::IsApModel(m_deviceName)) {
+    } else if (DeviceModel(m_deviceName).apFamily()) {
         lamps.insert(lamps.end(), {{203, {37, 50}}, {158, {15, 33}}});
         if (reachable) {
             lamps.push_back({linkMode ? 202 : 203, {68, 48}});
@@ -67,7 +67,7 @@ std::vector<PanelLampPainter::Lamp> PanelLampPainter::PortLamps(const LampPoint&
 {
     const PortStatusBoard::Layout& layout = m_board.GetLayout();
     std::vector<Lamp> lamps;
-    const bool ep = ModelRules::IsEpModel(m_deviceName);
+    const bool ep = DeviceModel(m_deviceName).epFamily();
     for (int f = 0; f < layout.comboCount; ++f) {
         if (const auto at = lampPoint(layout.portCount + f))
             lamps.push_back({ep ? 231 : (f % 2 == 0 ? 160 : 159), *at});

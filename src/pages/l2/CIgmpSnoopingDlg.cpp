@@ -53,7 +53,7 @@ const NumberField& numberField(Data::GlobalField field)
 } // namespace
 
 CIgmpSnoopingDlg::CIgmpSnoopingDlg()
-    : CPageDialog(211), m_data(sessions(), std::max(DeviceProfile::current().DevicePortNum, 0))
+    : CPageDialog(211), m_data(sessions(), DeviceProfile::current().portCount())
 {
     setWindowTitle(QStringLiteral("IGMP Snooping Configuration"));
     auto* layout = new QVBoxLayout(this);

@@ -38,7 +38,7 @@ constexpr int portsInOneRow = 28;
 
 CIgmpVlanDlg::CIgmpVlanDlg(bool snoopingEnabled)
     : CResizeDialog(867),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("The VLAN Settings of IGMP snooping "));

@@ -157,7 +157,7 @@ void CMgmtVlanDlg::apply()
                            refresh();
                            return;
                        }
-                       const int portCount = std::max(DeviceProfile::current().DevicePortNum, 0);
+                       const int portCount = DeviceProfile::current().portCount();
                        if (PortListToText(reply.text(0), portCount).count == 0) {
                            MessageBox::info(QStringLiteral("Management VLAN could not be empty."));
                            refresh();

@@ -31,7 +31,7 @@ CMulticastEntryDlg::CMulticastEntryDlg() : CPageDialog(202)
 void CMulticastEntryDlg::read()
 {
     m_list->clearRows();
-    const int portCount = std::max(DeviceProfile::current().DevicePortNum, 0);
+    const int portCount = DeviceProfile::current().portCount();
     readWalk(m_cCommonSNMP, CIgmpSnoopingData::groupColumns(), [this, portCount](const SnmpReply& reply) {
         const CIgmpSnoopingData::GroupRow group = CIgmpSnoopingData::groupRow(reply, portCount);
         // Groups are numbered by their place in the list, not by the switch's index.

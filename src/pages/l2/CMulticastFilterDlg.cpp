@@ -24,7 +24,7 @@ constexpr int rereadPauseMs = 50;
 
 CMulticastFilterDlg::CMulticastFilterDlg()
     : CPageDialog(501),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_links(sessions(), m_cCommonSNMPTableGetTrunk, m_portCount)
 {
     setWindowTitle(QStringLiteral("Multicast Filtering Mode Configuration"));

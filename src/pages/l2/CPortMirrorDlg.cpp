@@ -47,7 +47,7 @@ QSize windowFor(int portCount, int perRow, int rows)
 
 CPortMirrorDlg::CPortMirrorDlg()
     : CResizeDialog(229),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("PortMirroringConfiguration"));

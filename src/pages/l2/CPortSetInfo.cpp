@@ -33,7 +33,7 @@ constexpr int failedWritePauseMs = 50;
 
 CPortSetInfo::CPortSetInfo(int initialPort)
     : CPageDialog(201),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_comboFirst(DeviceProfile::current().ComboPortIndex),
       m_comboLast(DeviceProfile::current().ComboPortIndex + DeviceProfile::current().ComboPortNum - 1),
       m_allGiga(DeviceProfile::current().IsAllGiga),

@@ -2,6 +2,7 @@
 
 #include "CListView.h"
 #include "ChoiceBox.h"
+#include "DeviceModel.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
 #include "FieldGrid.h"
@@ -69,7 +70,7 @@ QString addressText(const std::string& address, bool builtIn)
 
 CSurveillanceVlanDlg::CSurveillanceVlanDlg()
     : CPageDialog(220),
-      m_data(sessions(), std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_data(sessions(), DeviceProfile::current().portCount()),
       m_cCommonSNMPGet(addSession("m_cCommonSNMPGet")),
       m_cCommonSNMPTable(addSession("m_cCommonSNMPTable"))
 {
@@ -289,7 +290,7 @@ void CSurveillanceVlanDlg::apply()
         refresh();
         return;
     }
-    if (enable && m_state == "2" && QString::fromStdString(DeviceProfile::current().DeviceName).contains(QLatin1Char('p'), Qt::CaseInsensitive))
+    if (enable && m_state == "2" && DeviceModel::current().poe())
         MessageBox::info(QStringLiteral("Switch will automatically turn on PoE function to all the member ports of "
                                         "surveillance VLAN, \nplease ensure all the member ports of surveillance VLAN "
                                         "connected to PoE power devices."));

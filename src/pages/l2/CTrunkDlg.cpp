@@ -37,7 +37,7 @@ QString modeText(const std::string& value)
 
 } // namespace
 
-CTrunkDlg::CTrunkDlg() : CPageDialog(487), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0))
+CTrunkDlg::CTrunkDlg() : CPageDialog(487), m_portCount(DeviceProfile::current().portCount())
 {
     setWindowTitle(QStringLiteral("Trunk Configuration"));
     auto* layout = new QVBoxLayout(this);

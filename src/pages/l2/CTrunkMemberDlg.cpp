@@ -37,7 +37,7 @@ constexpr int minMembers = 2, maxMembers = 8;
 
 CTrunkMemberDlg::CTrunkMemberDlg(const QString& trunkId, const QString& modeText, const QString& members)
     : CResizeDialog(171),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_trunkId(trunkId),
       m_modeText(modeText),
       m_members(members),

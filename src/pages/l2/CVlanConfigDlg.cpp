@@ -29,7 +29,7 @@ constexpr int asymmetricPauseMs = 50;
 
 CVlanConfigDlg::CVlanConfigDlg()
     : CPageDialog(447),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_writeEnabled(LaunchParams::current().WriteEnabled != 0),
       m_pvids(std::size_t(m_portCount), 1)
 {

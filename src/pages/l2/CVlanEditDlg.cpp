@@ -61,7 +61,7 @@ CVlanEditDlg::CVlanEditDlg(Mode mode, int vid, VlanRecords records, bool asymmet
       m_vid(vid),
       m_records(std::move(records)),
       m_asymmetric(asymmetric),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_data(sessions(), m_portCount),
       m_ports(std::size_t(m_portCount)),
       m_untaggedElsewhere(std::size_t(m_portCount), 0)

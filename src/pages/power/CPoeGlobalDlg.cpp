@@ -5,7 +5,7 @@
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "PoeTexts.h"
-#include "PowerModels.h"
+#include "DeviceModel.h"
 #include "Utf8Text.h"
 
 #include <QComboBox>
@@ -47,7 +47,7 @@ CPoeGlobalDlg::CPoeGlobalDlg(int firstReadDelayMs) : CPageDialog(218), m_firstRe
     thresholdLayout->setContentsMargins(0, 0, 0, 0);
     thresholdLayout->addWidget(m_threshold);
     thresholdLayout->addWidget(new QLabel(QStringLiteral("Watts "), thresholdRow));
-    const bool ep = PowerModels::IsCurrentModel({PowerModels::EpB1});
+    const bool ep = DeviceModel::current().isOneOf({DeviceModel::EpB1});
     m_thresholdLabel = grid->addRow(ep ? QStringLiteral("PoE Power Threshold  (7.1-78.0)")
                                        : QStringLiteral("PoE Power Threshold  (7.1-185.0)"),
                                     thresholdRow);
@@ -139,8 +139,8 @@ void CPoeGlobalDlg::showObject(std::size_t index, const SnmpReply& reply)
 
 bool CPoeGlobalDlg::thresholdAccepted()
 {
-    const ThresholdRange* range = PowerModels::IsCurrentModel({PowerModels::EpB1})   ? &epRange
-                                  : PowerModels::IsCurrentModel({PowerModels::ApB1}) ? &apRange
+    const ThresholdRange* range = DeviceModel::current().isOneOf({DeviceModel::EpB1})   ? &epRange
+                                  : DeviceModel::current().isOneOf({DeviceModel::ApB1}) ? &apRange
                                                                                      : nullptr;
     if (!range)
         return true;

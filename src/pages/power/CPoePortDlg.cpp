@@ -6,7 +6,7 @@
 #include "MessageBox.h"
 #include "PoeTexts.h"
 #include "PortRangePair.h"
-#include "PowerModels.h"
+#include "DeviceModel.h"
 #include "Utf8Text.h"
 
 #include <QCheckBox>
@@ -42,7 +42,7 @@ constexpr int betweenPortsMs = 300;
 } // namespace
 
 CPoePortDlg::CPoePortDlg()
-    : CPageDialog(490), m_portCount(PowerModels::IsCurrentModel({PowerModels::ApB1}) ? 24 : 8)
+    : CPageDialog(490), m_portCount(DeviceModel::current().isOneOf({DeviceModel::ApB1}) ? 24 : 8)
 {
     setWindowTitle(QStringLiteral("PoE Configuration"));
     auto* layout = new QVBoxLayout(this);

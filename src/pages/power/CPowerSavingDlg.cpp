@@ -6,7 +6,7 @@
 #include "MessageBox.h"
 #include "PortHex.h"
 #include "PortListText.h"
-#include "PowerModels.h"
+#include "DeviceModel.h"
 #include "Utf8Text.h"
 
 #include <QCheckBox>
@@ -39,9 +39,9 @@ int lastUsablePort(int type)
 {
     if (type != Type::LedShutoff && type != Type::PortStandby)
         return 0;
-    if (PowerModels::IsCurrentModel({PowerModels::G}))
+    if (DeviceModel::current().isOneOf({DeviceModel::G}))
         return 16;
-    if (PowerModels::IsCurrentModel({PowerModels::H}))
+    if (DeviceModel::current().isOneOf({DeviceModel::H}))
         return 24;
     return 0;
 }
@@ -50,8 +50,8 @@ int lastUsablePort(int type)
 
 CPowerSavingDlg::CPowerSavingDlg()
     : CPageDialog(129),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
-      m_hasStandby(PowerModels::IsCurrentModel({PowerModels::EpB1})),
+      m_portCount(DeviceProfile::current().portCount()),
+      m_hasStandby(DeviceModel::current().isOneOf({DeviceModel::EpB1})),
       m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("Power Saving Settings"));
@@ -75,7 +75,7 @@ CPowerSavingDlg::CPowerSavingDlg()
     for (const auto& [text, type] : typeItems) {
         // Port standby only where the model has it.
         if (type != Type::PortStandby ||
-            !PowerModels::IsCurrentModel({PowerModels::CB1, PowerModels::ApB1, PowerModels::BpB1, PowerModels::AB1}))
+            !DeviceModel::current().isOneOf({DeviceModel::CB1, DeviceModel::ApB1, DeviceModel::BpB1, DeviceModel::AB1}))
             m_type->addItem(QString::fromLatin1(text));
     }
     m_state = control<QComboBox>(IdState);
@@ -248,7 +248,7 @@ QString CPowerSavingDlg::profileToWrite(const QComboBox* list) const
 {
     const QString name = list->currentText();
     if (name == noProfile &&
-        PowerModels::IsCurrentModel({PowerModels::ApB1, PowerModels::BpB1, PowerModels::AB1, PowerModels::EpB1}))
+        DeviceModel::current().isOneOf({DeviceModel::ApB1, DeviceModel::BpB1, DeviceModel::AB1, DeviceModel::EpB1}))
         return QString();
     return name;
 }

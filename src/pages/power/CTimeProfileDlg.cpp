@@ -40,7 +40,7 @@ int numberOf(const QComboBox* list)
 } // namespace
 
 CTimeProfileDlg::CTimeProfileDlg()
-    : CPageDialog(212), m_data(sessions(), std::max(DeviceProfile::current().DevicePortNum, 0))
+    : CPageDialog(212), m_data(sessions(), DeviceProfile::current().portCount())
 {
     setWindowTitle(QStringLiteral("Time Profile Info"));
     auto* layout = new QVBoxLayout(this);

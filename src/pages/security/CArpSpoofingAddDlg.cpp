@@ -1,6 +1,7 @@
 #include "CArpSpoofingAddDlg.h"
 
 #include "CIpAddressEdit.h"
+#include "DeviceModel.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
 #include "FieldLabel.h"
@@ -41,7 +42,7 @@ constexpr int stepPauseMs = 50;
 
 CArpSpoofingAddDlg::CArpSpoofingAddDlg(std::vector<ArpSpoofingEntry> listed)
     : CResizeDialog(197),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_listed(std::move(listed)),
       m_data(sessions(), m_portCount)
 {
@@ -155,7 +156,7 @@ void CArpSpoofingAddDlg::apply()
     if (!passesChecks(ip, mac, ports))
         return;
     const std::string index = "." + ip.toStdString();
-    const bool createAndGo = DeviceProfile::current().DeviceName == "SORVEX-BP B1";
+    const bool createAndGo = DeviceModel::current().arpRowsCreateAndGo();
     const NewTableRow row(deviceoid::arpSpoofingColumn(deviceoid::ArpRowStatus) + index,
                           createAndGo ? RowCreateAndGo : RowCreateAndWait);
     std::vector<SetRequest> columns(2);

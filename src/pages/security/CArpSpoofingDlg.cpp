@@ -23,7 +23,7 @@ constexpr int deletePauseMs = 50;
 
 } // namespace
 
-CArpSpoofingDlg::CArpSpoofingDlg() : CPageDialog(196), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0))
+CArpSpoofingDlg::CArpSpoofingDlg() : CPageDialog(196), m_portCount(DeviceProfile::current().portCount())
 {
     setWindowTitle(QStringLiteral("ARP Spoofing Prevention Setting"));
     auto* layout = new QVBoxLayout(this);

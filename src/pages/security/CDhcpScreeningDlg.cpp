@@ -25,7 +25,7 @@ constexpr std::size_t maxServers = 5;
 } // namespace
 
 CDhcpScreeningDlg::CDhcpScreeningDlg()
-    : CPageDialog(214), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)), m_data(sessions(), m_portCount)
+    : CPageDialog(214), m_portCount(DeviceProfile::current().portCount()), m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("DHCP Server Screening Settings  "));
     auto* layout = new QVBoxLayout(this);

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 CIMPBListDlg::CIMPBListDlg(int templateId, const QString& title, std::initializer_list<Column> columns)
-    : CPageDialog(templateId), m_data(sessions(), std::max(DeviceProfile::current().DevicePortNum, 0))
+    : CPageDialog(templateId), m_data(sessions(), DeviceProfile::current().portCount())
 {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);

@@ -19,7 +19,7 @@ constexpr int rereadPauseMs = 50;
 } // namespace
 
 CIMPBSettings::CIMPBSettings()
-    : CPageDialog(141), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)), m_data(sessions(), m_portCount)
+    : CPageDialog(141), m_portCount(DeviceProfile::current().portCount()), m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("Smart Binding Settings"));
     auto* layout = new QVBoxLayout(this);

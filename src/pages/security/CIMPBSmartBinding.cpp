@@ -23,7 +23,7 @@ constexpr int scanCommand = 1;
 } // namespace
 
 CIMPBSmartBinding::CIMPBSmartBinding()
-    : CPageDialog(142), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)), m_data(sessions(), m_portCount)
+    : CPageDialog(142), m_portCount(DeviceProfile::current().portCount()), m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("Smart Binding"));
     auto* layout = new QVBoxLayout(this);

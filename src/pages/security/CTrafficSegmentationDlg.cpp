@@ -49,7 +49,7 @@ constexpr int refreshPauseMs = 50;
 
 CTrafficSegmentationDlg::CTrafficSegmentationDlg()
     : CResizeDialog(137),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_data(sessions(), m_portCount),
       m_forwarding(std::size_t(m_portCount))
 {

@@ -1,6 +1,6 @@
 #include "CSnmpTrapDlg.h"
 
-#include "DeviceProfile.h"
+#include "DeviceModel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,16 +9,11 @@
 
 namespace {
 
-bool IsPoeModel(const std::string& deviceName)
-{
-    return deviceName.find_first_of("pP") != std::string::npos;
-}
-
 constexpr int firstPoeSwitch = 5;
 
 } // namespace
 
-CSnmpTrapDlg::CSnmpTrapDlg() : CSnmpAgentAdmin(207), m_poe(IsPoeModel(DeviceProfile::current().DeviceName))
+CSnmpTrapDlg::CSnmpTrapDlg() : CSnmpAgentAdmin(207), m_poe(DeviceModel::current().poe())
 {
     setWindowTitle(QStringLiteral("SNMP Trap Configuration"));
     auto* layout = new QVBoxLayout(this);
