@@ -168,7 +168,9 @@ TEST_F(Dot1xPages, GlobalOnWritesServerAndKeyThenStateThenTimers)
     }
 }
 
-TEST_F(Dot1xPages, GlobalTimerOutOfRangeFollowsTheServerKeyAndStateWrites)
+// Every check runs before the first write: a refused timer leaves server, key and state as they
+// were (fault 14).
+TEST_F(Dot1xPages, GlobalTimerOutOfRangeWritesNothing)
 {
     struct Case {
         int field;
@@ -190,8 +192,21 @@ TEST_F(Dot1xPages, GlobalTimerOutOfRangeFollowsTheServerKeyAndStateWrites)
         edit(page.get(), c.field)->setText(QString::fromLatin1(c.value));
         clickButton(page.get(), GlobalId::IdApply);
         EXPECT_EQ(boxes.texts(), QStringList{c.message});
-        EXPECT_EQ(setRequests(*agent).size(), 2u); // server and key, state
+        EXPECT_TRUE(setRequests(*agent).empty());
+        EXPECT_TRUE(controlOf<QPushButton>(page.get(), GlobalId::IdApply)->isEnabled());
     }
+    // The server and key checks come first, then the timers in their order.
+    auto page = openGlobal();
+    edit(page.get(), GlobalId::IdTxPeriod)->setText(QStringLiteral("0"));
+    edit(page.get(), GlobalId::IdMaxReq)->setText(QStringLiteral("11"));
+    edit(page.get(), GlobalId::IdConfirmKey)->setText(QStringLiteral("other"));
+    clickButton(page.get(), GlobalId::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"Please confirm the key again !"});
+    boxes.clear();
+    edit(page.get(), GlobalId::IdConfirmKey)->setText(QStringLiteral("radius-key"));
+    clickButton(page.get(), GlobalId::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"Invalid TxPeriod (1-65535)"});
+    EXPECT_TRUE(setRequests(*agent).empty());
 }
 
 TEST_F(Dot1xPages, KeyTypingStopsAt33Characters)

@@ -10,6 +10,10 @@
 #include "PageCatalog.h"
 #include "PoeTexts.h"
 
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -185,6 +189,39 @@ TEST_F(PoePages, GlobalApplyWritesOnlyWhatChanged)
     EXPECT_EQ(boxes.texts(), QStringList{"check the data you input"});
 }
 
+// A shut-off sequence the list does not hold is shown as its number and never written unless the
+// operator picks an item (fault 6).
+TEST_F(PoePages, GlobalUnknownSequenceIsShownAndLeftAsRead)
+{
+    useModel("SORVEX-AP B1");
+    seedGlobals();
+    agent->setInteger(deviceoid::poeGlobal(deviceoid::PoeShutOffSequence), 3);
+    CPoeGlobalDlg page(0);
+    ASSERT_TRUE(openAndWait(page, CPoeGlobalDlg::IdApply));
+    auto* sequence = controlOf<QComboBox>(&page, CPoeGlobalDlg::IdShutOffSequence);
+    EXPECT_EQ(sequence->currentText(), "3");
+    agent->clearRequests();
+    clickButton(&page, CPoeGlobalDlg::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"check the data you input"});
+    EXPECT_TRUE(sets().empty());
+
+    boxes.clear();
+    edit(&page, CPoeGlobalDlg::IdThreshold)->setText(QStringLiteral("100.0"));
+    clickButton(&page, CPoeGlobalDlg::IdApply);
+    const std::string threshold = deviceoid::poeGlobal(deviceoid::PoeThreshold) + "=4:100.0";
+    EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{{threshold}, {threshold}}));
+    EXPECT_EQ(boxes.texts(), QStringList{"set succeed,please wait for a moment"});
+
+    ASSERT_TRUE(openAndWait(page, CPoeGlobalDlg::IdApply));
+    agent->clearRequests();
+    sequence->setCurrentIndex(0);
+    clickButton(&page, CPoeGlobalDlg::IdApply);
+    EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{{deviceoid::poeGlobal(3) + "=2:1"}}));
+    ASSERT_TRUE(openAndWait(page, CPoeGlobalDlg::IdApply));
+    EXPECT_EQ(sequence->count(), 2);
+    EXPECT_EQ(sequence->currentText(), "DenyNextPort");
+}
+
 class PoePortPage : public PoePages {
 protected:
     void SetUp() override
@@ -269,9 +306,16 @@ TEST_F(PoePortPage, ApplyWritesEachPortOfTheRangeInTurn)
     EXPECT_GE(elapsed.elapsed(), 2 * 300);
     EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{portWrite(3, 1, 3, 3, 2, "5"), portWrite(4, 1, 3, 3, 2, "5"),
                                                              portWrite(5, 1, 3, 3, 2, "5")}));
-    // Then the ports are read again.
+    // Then, after the same pause, the ports are read again (fault 13).
     ASSERT_TRUE(openAndWait(page, CPoePortDlg::IdApply));
     EXPECT_EQ(listRows(&page, CPoePortDlg::IdPortList)[2][4], "Class 4");
+    const auto requests = agent->requests();
+    const auto lastSet = std::find_if(requests.rbegin(), requests.rend(),
+                                      [](const auto& r) { return r.pduType == snmp::PduType::Set; });
+    ASSERT_NE(lastSet, requests.rend());
+    ASSERT_NE(lastSet, requests.rbegin());
+    const auto reread = std::prev(lastSet);
+    EXPECT_GE(reread->received - lastSet->received, std::chrono::milliseconds(290));
 }
 
 TEST_F(PoePortPage, DisabledPortsGoOutWithoutTimeRangeAtNormalPriorityByAutoClass)

@@ -382,6 +382,9 @@ TEST_F(ViewPage, ChecksRunInOrderAndWriteNothing)
         {"v", "1..3", "1", "Please enter valid subtree OID ."},
         {"v", "1.3.", "1", "Please enter valid subtree OID ."},
         {"v", "", "1", "Please enter valid subtree OID ."},
+        {"v", "1.4294967296", "1", "The subtree has a number larger than 4294967295."}, // fault 12
+        {"v", "1.3.99999999999999999999", "1", "The subtree has a number larger than 4294967295."},
+        {"v", "1.4294967296", "1.2", "The subtree has a number larger than 4294967295."},
         {"v", "1.3", "  ", "Please enter valid OID Mask."},
         {"v", "1.3", "1.2", "Please enter valid OID Mask."},
         {"v", "1.3", "1..1", "Please enter valid OID Mask."},
@@ -420,6 +423,7 @@ TEST_F(ViewPage, CreationWritesTheMaskUnpaddedAndTheType)
     const Case cases[] = {
         {"sys", "1.3.6", "1.01", 1, std::string("\1\1", 2), 2},
         {"mib2", "1.3.6.1.2", " 0.00.1 ", 0, std::string("\0\0\1", 3), 1}, // another subtree of a known name
+        {"top", "1.4294967295", "1.1", 0, std::string("\1\1", 2), 1}, // the largest sub-identifier
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());

@@ -70,15 +70,43 @@ TEST_F(SyslogPage, ReadShowsTheServerAndEnablesTheFieldsWhenOn)
     EXPECT_EQ(oids, (std::vector<std::string>{object(1), object(2), object(5), object(4), object(6)}));
 }
 
-TEST_F(SyslogPage, UnknownFacilityShowsLocal0AndUnknownSeverityKeepsTheSelection)
+// A facility or severity the lists do not hold is shown as its number and written back as read,
+// unless the operator picks another item (fault 6).
+TEST_F(SyslogPage, UnknownFacilityAndSeverityAreShownAsReadAndWrittenBackUnchanged)
 {
-    seed(10, 514, 16, 3, 2);
+    seed(10, 514, 16, 3, 1);
     CSyslogDlg page;
     combo(&page, Id::IdSeverity)->setCurrentIndex(2);
     combo(&page, Id::IdFacility)->setCurrentIndex(5);
     ASSERT_TRUE(openAndWait(page, Id::IdApply));
-    EXPECT_EQ(combo(&page, Id::IdFacility)->currentText(), "local0");
-    EXPECT_EQ(combo(&page, Id::IdSeverity)->currentText(), "All");
+    EXPECT_EQ(combo(&page, Id::IdFacility)->currentText(), "16");
+    EXPECT_EQ(combo(&page, Id::IdSeverity)->currentText(), "3");
+    EXPECT_EQ(combo(&page, Id::IdFacility)->itemText(0), "local0");
+    agent->clearRequests();
+    clickButton(&page, Id::IdApply);
+    const std::string host = ip(std::string("\xc0\x00\x02\x0a", 4));
+    EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{
+                          {host, integer(2, 514), integer(4, 3), integer(5, 16)}, {integer(6, 1)}}));
+
+    // Picking a listed item writes that item; the unlisted value is gone once the switch holds it.
+    ASSERT_TRUE(openAndWait(page, Id::IdApply));
+    combo(&page, Id::IdFacility)->setCurrentIndex(1);
+    combo(&page, Id::IdSeverity)->setCurrentIndex(0);
+    agent->clearRequests();
+    clickButton(&page, Id::IdApply);
+    EXPECT_EQ(sets(), (std::vector<std::vector<std::string>>{
+                          {host, integer(2, 514), integer(4, 4), integer(5, 136)}, {integer(6, 1)}}));
+    ASSERT_TRUE(openAndWait(page, Id::IdApply));
+    EXPECT_EQ(combo(&page, Id::IdFacility)->count(), 8);
+    EXPECT_EQ(combo(&page, Id::IdSeverity)->count(), 3);
+    EXPECT_EQ(combo(&page, Id::IdFacility)->currentText(), "local1");
+}
+
+TEST_F(SyslogPage, SyslogOffDisablesTheHostFields)
+{
+    seed(10, 514, 144, 6, 2);
+    CSyslogDlg page;
+    ASSERT_TRUE(openAndWait(page, Id::IdApply));
     EXPECT_FALSE(enable(&page)->isChecked());
     EXPECT_FALSE(hostIp(&page)->isEnabled());
     EXPECT_FALSE(combo(&page, Id::IdSeverity)->isEnabled());
@@ -116,12 +144,13 @@ TEST_F(SyslogPage, ApplyWithSyslogOffWritesOnlyTheState)
     EXPECT_EQ(boxes.texts(), QStringList{"Set System log Server successfully"});
 }
 
-TEST_F(SyslogPage, HostChecksStopTheHostWriteButNotTheStateWrite)
+// A refused check writes nothing, not even the state, and shows no success (fault 7).
+TEST_F(SyslogPage, RefusedHostChecksWriteNothing)
 {
     struct Case {
         const char* address;
         const char* port;
-        const char* message; // nullptr: host settings written
+        const char* message; // nullptr: host settings written; "": skipped without a word
     };
     const Case cases[] = {
         {"0.1.2.3", "514", "Syslog Server IP Error."},
@@ -132,7 +161,7 @@ TEST_F(SyslogPage, HostChecksStopTheHostWriteButNotTheStateWrite)
         {"10.0.0.1", "65536", "Invalid UDP port range (1-65535)"},
         {"10.0.0.1", "", "Invalid UDP port range (1-65535)"},
         {"10.0.0.1", "65535", nullptr},
-        {"", "514", ""}, // an empty address: the host settings are skipped without a word
+        {"", "514", ""}, // an empty address: only the state is written
     };
     CSyslogDlg page;
     ASSERT_TRUE(openAndWait(page, Id::IdApply));
@@ -143,12 +172,15 @@ TEST_F(SyslogPage, HostChecksStopTheHostWriteButNotTheStateWrite)
         boxes.clear();
         agent->clearRequests();
         clickButton(&page, Id::IdApply);
-        QStringList expected;
-        if (c.message && *c.message)
-            expected << c.message;
-        expected << "Set System log Server successfully";
-        EXPECT_EQ(boxes.texts(), expected);
+        const bool refused = c.message && *c.message;
         const auto written = sets();
+        if (refused) {
+            EXPECT_EQ(boxes.texts(), QStringList{c.message});
+            EXPECT_TRUE(written.empty());
+            EXPECT_TRUE(controlOf<QPushButton>(&page, Id::IdApply)->isEnabled());
+            continue;
+        }
+        EXPECT_EQ(boxes.texts(), QStringList{"Set System log Server successfully"});
         ASSERT_EQ(written.size(), c.message ? 1u : 2u);
         EXPECT_EQ(written.back(), std::vector<std::string>{integer(6, 1)});
         ASSERT_TRUE(openAndWait(page, Id::IdApply));

@@ -1,6 +1,7 @@
 #include "CSyslogDlg.h"
 
 #include "CIpAddressEdit.h"
+#include "ChoiceBox.h"
 #include "CListView.h"
 #include "DeviceOids.h"
 #include "FieldGrid.h"
@@ -22,8 +23,6 @@ const std::string severity = deviceoid::syslog(deviceoid::SyslogSeverity);
 const std::string facility = deviceoid::syslog(deviceoid::SyslogFacility);
 const std::string state = deviceoid::syslog(deviceoid::SyslogState);
 
-// Severity thresholds in the order of the list: Warning, Info, All.
-const char* const severityValues[] = {"4", "6", "7"};
 constexpr int maxPortDigits = 5;
 // The switch takes the state write only a moment after the host settings.
 constexpr int statePauseMs = 30;
@@ -42,10 +41,13 @@ CSyslogDlg::CSyslogDlg() : CPageDialog(499)
     m_hostIp = control<CIpAddressEdit>(IdHostIp);
     m_udpPort = control<QLineEdit>(IdUdpPort);
     m_facility = control<QComboBox>(IdFacility);
+    ChoiceBox::Items facilities;
     for (int i = 0; i < 8; ++i)
-        m_facility->addItem(QStringLiteral("local%1").arg(i));
+        facilities.emplace_back(QStringLiteral("local%1").arg(i), 128 + 8 * i); // facility number x 8
+    ChoiceBox::setItems(*m_facility, facilities);
     m_severity = control<QComboBox>(IdSeverity);
-    m_severity->addItems({QStringLiteral("Warning"), QStringLiteral("Info"), QStringLiteral("All")});
+    ChoiceBox::setItems(*m_severity,
+                        {{QStringLiteral("Warning"), 4}, {QStringLiteral("Info"), 6}, {QStringLiteral("All"), 7}});
 
     grid->addSpanningRow(m_enable);
     grid->addRow(QStringLiteral("Host IP:"), m_hostIp);
@@ -104,20 +106,14 @@ void CSyslogDlg::showReply(const SnmpReply& reply)
         m_hostIp->setText(reply.qtext(0));
     if (reply.count() > 1)
         m_udpPort->setText(reply.qtext(1));
+    // A facility or severity no item stands for is shown as its number and written back as read.
     if (reply.count() > 2) {
-        // Facility number x 8: 128 is local0 ... 184 local7; anything else shows local0.
-        int index = 0;
-        for (int i = 0; i < 8; ++i) {
-            if (reply.text(2) == std::to_string(128 + 8 * i))
-                index = i;
-        }
-        m_facility->setCurrentIndex(index);
+        if (const auto value = LeadingInteger(reply.text(2)))
+            ChoiceBox::show(*m_facility, int(*value));
     }
     if (reply.count() > 3) {
-        for (int i = 0; i < 3; ++i) {
-            if (reply.text(3) == severityValues[i])
-                m_severity->setCurrentIndex(i);
-        }
+        if (const auto value = LeadingInteger(reply.text(3)))
+            ChoiceBox::show(*m_severity, int(*value));
     }
     if (reply.count() > 4) {
         const bool enabled = reply.text(4) == "1";
@@ -126,13 +122,16 @@ void CSyslogDlg::showReply(const SnmpReply& reply)
     }
 }
 
-// The host settings and the state are two writes; a refused host check skips only the first.
+// The host settings and the state are two writes; a refused host check writes neither.
 void CSyslogDlg::apply()
 {
     std::vector<SetRequest> requests;
     if (m_enable->isChecked()) {
-        if (SetRequest host = hostSettings(); !host.empty())
+        bool refused = false;
+        if (SetRequest host = hostSettings(refused); !host.empty())
             requests.push_back(std::move(host));
+        if (refused)
+            return;
     }
     SetRequest stateRequest;
     stateRequest.pauseBefore(statePauseMs).integer(state, m_enable->isChecked() ? 1 : 2);
@@ -144,9 +143,10 @@ void CSyslogDlg::apply()
     });
 }
 
-SetRequest CSyslogDlg::hostSettings()
+SetRequest CSyslogDlg::hostSettings(bool& refused)
 {
     SetRequest request;
+    refused = false;
     const QString address = m_hostIp->text();
     if (m_severity->currentText().isEmpty() || m_facility->currentText().isEmpty() || address.isEmpty())
         return request;
@@ -155,19 +155,23 @@ SetRequest CSyslogDlg::hostSettings()
     for (const QString& octet : {first, last}) {
         if (octet == QLatin1String("0") || octet == QLatin1String("255")) {
             MessageBox::info(QStringLiteral("Syslog Server IP Error."));
+            refused = true;
             return request;
         }
     }
     const auto port = LeadingInteger(m_udpPort->text());
     if (!port || *port < 1 || *port > 65535) {
         MessageBox::info(QStringLiteral("Invalid UDP port range (1-65535)"));
+        refused = true;
         return request;
     }
-    const int severityIndex = std::clamp(m_severity->currentIndex(), 0, 2);
-    const int facilityIndex = std::clamp(m_facility->currentIndex(), 0, 7);
+    const std::optional<int> severityValue = ChoiceBox::value(*m_severity);
+    const std::optional<int> facilityValue = ChoiceBox::value(*m_facility);
+    if (!severityValue || !facilityValue)
+        return request;
     request.ipAddress(hostAddress, address.toStdString())
         .integer(udpPort, *port)
-        .add(severity, snmp::Syntax::Integer, severityValues[severityIndex])
-        .integer(facility, 128 + 8 * facilityIndex);
+        .integer(severity, *severityValue)
+        .integer(facility, *facilityValue);
     return request;
 }

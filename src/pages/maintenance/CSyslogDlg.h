@@ -38,9 +38,9 @@ private:
     void showReply(const SnmpReply& reply);
     void enableHostFields(bool enabled);
     void keepPortDigits();
-    // The host settings as one set request; empty when a check refused them (with its message)
-    // or a field is empty.
-    SetRequest hostSettings();
+    // The host settings as one set request; empty when a check refused them (`refused`, after
+    // its message) or a field is empty.
+    SetRequest hostSettings(bool& refused);
 
     QCheckBox* m_enable;
     CIpAddressEdit* m_hostIp;

@@ -1,5 +1,6 @@
 #include "CPoeGlobalDlg.h"
 
+#include "ChoiceBox.h"
 #include "DeviceOids.h"
 #include "FieldGrid.h"
 #include "MessageBox.h"
@@ -55,7 +56,7 @@ CPoeGlobalDlg::CPoeGlobalDlg(int firstReadDelayMs) : CPageDialog(218), m_firstRe
     m_threshold->setAccessibleName(m_thresholdLabel->text());
 
     m_sequence = control<QComboBox>(IdShutOffSequence);
-    m_sequence->addItems({QStringLiteral("DenyNextPort"), QStringLiteral("DenyLowPriorityPort")});
+    ChoiceBox::setItems(*m_sequence, {{QStringLiteral("DenyNextPort"), 1}, {QStringLiteral("DenyLowPriorityPort"), 2}});
     grid->addRow(QStringLiteral("Power Shut Off Sequence "), m_sequence);
 
     for (auto [field, id, caption] :
@@ -119,8 +120,14 @@ void CPoeGlobalDlg::showObject(std::size_t index, const SnmpReply& reply)
         m_threshold->setText(text);
         break;
     case deviceoid::PoeShutOffSequence:
-        m_keptSequence = int(LeadingInteger(reply.text(0)).value_or(0));
-        m_sequence->setCurrentIndex(m_keptSequence >= 1 && m_keptSequence <= 2 ? m_keptSequence - 1 : -1);
+        // A sequence no item stands for is shown as its number and only written when changed.
+        m_keptSequence.reset();
+        if (const auto value = LeadingInteger(reply.text(0)))
+            m_keptSequence = int(*value);
+        if (m_keptSequence)
+            ChoiceBox::show(*m_sequence, *m_keptSequence);
+        else
+            ChoiceBox::clear(*m_sequence);
         break;
     case deviceoid::PoeBudget:
         m_budget->setText(text);
@@ -156,8 +163,8 @@ bool CPoeGlobalDlg::thresholdAccepted()
 // written.
 void CPoeGlobalDlg::apply()
 {
-    const int sequenceIndex = m_sequence->currentIndex();
-    const bool sequenceChanged = sequenceIndex != m_keptSequence - 1;
+    const std::optional<int> sequence = ChoiceBox::value(*m_sequence);
+    const bool sequenceChanged = sequence && sequence != m_keptSequence;
     const bool thresholdChanged = m_threshold->text() != m_keptThreshold;
     if (thresholdChanged && !thresholdAccepted())
         return;
@@ -171,7 +178,7 @@ void CPoeGlobalDlg::apply()
         return;
     }
     SetRequest request;
-    request.timeout(objectTimeoutMs).integer(deviceoid::poeGlobal(deviceoid::PoeShutOffSequence), sequenceIndex + 1);
+    request.timeout(objectTimeoutMs).integer(deviceoid::poeGlobal(deviceoid::PoeShutOffSequence), *sequence);
     write(m_cCommonSNMPSet, {request},
           [this, threshold](const WriteResult& result) { writeThreshold(threshold, result.ok()); });
 }

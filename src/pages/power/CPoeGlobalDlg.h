@@ -48,7 +48,7 @@ private:
 
     int m_firstReadDelayMs;
     QString m_keptThreshold;
-    int m_keptSequence = 0;
+    std::optional<int> m_keptSequence;
 
     QLabel* m_thresholdLabel;
     QLineEdit* m_threshold;

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -220,5 +221,13 @@ void CPoePortDlg::apply()
         }
         requests.push_back(std::move(request));
     }
-    write(m_cCommonSNMPSet, requests, [this](const WriteResult&) { readPorts(); });
+    // The controller needs the same pause after the last port before it shows that port's
+    // settings; the read gate stays closed meanwhile.
+    write(m_cCommonSNMPSet, requests, [this](const WriteResult&) {
+        reads().begin();
+        QTimer::singleShot(betweenPortsMs, this, [this] {
+            reads().end(true);
+            readPorts();
+        });
+    });
 }

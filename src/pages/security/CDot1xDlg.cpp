@@ -178,8 +178,8 @@ std::optional<SetRequest> CDot1xDlg::timerSettings()
     return request;
 }
 
-// With 802.1X on, the server and key go first and the state after them; the timers are checked
-// only then, so a timer out of range leaves the server, key and state written.
+// With 802.1X on, every check runs first (server and key, then the timers); then the server and
+// key, the state and the timers are written in that order, stopping at the first failure.
 void CDot1xDlg::apply()
 {
     SetRequest state;
@@ -192,19 +192,16 @@ void CDot1xDlg::apply()
     const QString address = m_server->isBlank() ? QStringLiteral("0.0.0.0") : m_server->text();
     if (!passesServerChecks(address))
         return;
-    std::vector<SetRequest> serverThenState(2);
-    serverThenState[0]
+    std::optional<SetRequest> timerRequest = timerSettings();
+    if (!timerRequest)
+        return;
+    std::vector<SetRequest> requests(2);
+    requests[0]
         .ipAddress(deviceoid::radius(deviceoid::RadiusServer), address.toStdString())
         .octets(deviceoid::radius(deviceoid::RadiusKey), TextToUtf8(m_key->text()));
-    serverThenState[1].integer(deviceoid::dot1xState, 1);
-    write(m_cCommonSNMPSet, serverThenState, [this](const WriteResult& result) {
-        const std::optional<SetRequest> timerRequest = result.ok() ? timerSettings() : std::nullopt;
-        if (!timerRequest) {
-            refresh();
-            return;
-        }
-        write(m_cCommonSNMPSet, {*timerRequest}, [this](const WriteResult&) { refresh(); });
-    });
+    requests[1].integer(deviceoid::dot1xState, 1);
+    requests.push_back(std::move(*timerRequest));
+    write(m_cCommonSNMPSet, requests, [this](const WriteResult&) { refresh(); });
 }
 
 QStringList CDot1xDlg::timerTexts() const

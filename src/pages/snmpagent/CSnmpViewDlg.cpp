@@ -33,6 +33,15 @@ qsizetype checkedSubtreeLength(const QString& subtree)
             return 0;
         }
     }
+    // A sub-identifier is 32 bits: a larger one could not be sent at all.
+    for (const QString& piece : pieces) {
+        bool fits = false;
+        piece.toUInt(&fits);
+        if (!fits) {
+            MessageBox::info(QStringLiteral("The subtree has a number larger than 4294967295."));
+            return 0;
+        }
+    }
     return pieces.size();
 }
 
