@@ -473,6 +473,15 @@ TEST_F(PageMachinery, IpAddressControlKnowsItsFilledFields)
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
     EXPECT_EQ(address.filledFieldCount(), 3);
     EXPECT_EQ(address.text(), "10.255.7.0");
+    // Text set without keystrokes (an accessibility tool, a paste) obeys the same bounds and is
+    // reported as a change.
+    int changes = 0;
+    QObject::connect(&address, &CIpAddressEdit::textChanged, [&] { ++changes; });
+    address.field(3)->setText(QStringLiteral("300"));
+    EXPECT_EQ(address.text(), "10.255.7.255");
+    address.field(2)->setText(QStringLiteral("1x2"));
+    EXPECT_EQ(address.text(), "10.255.12.255");
+    EXPECT_GE(changes, 2);
 }
 
 TEST_F(PageMachinery, FromToPairKeepsToAtOrAboveFrom)

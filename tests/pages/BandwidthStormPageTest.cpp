@@ -71,6 +71,8 @@ TEST_F(BandwidthPage, ListsBothLimitsOfEveryPort)
     EXPECT_EQ(controlOf<QLabel>(page.get(), BandwidthId::IdRange)->text(), "Rate(63-1000000)");
     EXPECT_EQ(controlOf<QComboBox>(page.get(), BandwidthId::IdToPort)->currentText(), "28");
     EXPECT_EQ(controlOf<QComboBox>(page.get(), BandwidthId::IdNoLimit)->currentText(), "Disabled");
+    EXPECT_EQ(controlOf<QPushButton>(page.get(), BandwidthId::IdApply)->text(), "Apply");
+    EXPECT_EQ(controlOf<QPushButton>(page.get(), BandwidthId::IdRefresh)->text(), "Refresh");
 }
 
 TEST_F(BandwidthPage, RateAndAggregatedLinkChecksWriteNothing)
@@ -162,6 +164,8 @@ TEST_F(BandwidthPage, NoteFollowsTheModel)
         auto page = open();
         auto* note = controlOf<QLabel>(page.get(), BandwidthId::IdNote);
         EXPECT_EQ(note->isVisible(), !c.note.isEmpty()) << c.model;
+        // The models without the note get a shorter window.
+        EXPECT_EQ(page->height(), c.note.isEmpty() ? 420 : 470) << c.model;
         if (!c.note.isEmpty()) {
             EXPECT_EQ(note->text(), c.note) << c.model;
         }
@@ -211,6 +215,10 @@ TEST_F(StormPage, ReadShowsTheLimitAsAMultipleOfTheUnit)
     EXPECT_EQ(edit(page.get(), StormId::IdThreshold)->text(), "192");
     typeN(page.get(), "");
     EXPECT_TRUE(edit(page.get(), StormId::IdThreshold)->text().isEmpty());
+    edit(page.get(), StormId::IdMultiple)->setText(QStringLiteral("4")); // no keystrokes
+    EXPECT_EQ(edit(page.get(), StormId::IdThreshold)->text(), "256");
+    EXPECT_EQ(controlOf<QPushButton>(page.get(), StormId::IdApply)->text(), "Apply");
+    EXPECT_EQ(controlOf<QPushButton>(page.get(), StormId::IdRefresh)->text(), "&Refresh");
 
     controlOf<QCheckBox>(page.get(), StormId::IdEnable)->click();
     EXPECT_FALSE(controlOf<QComboBox>(page.get(), StormId::IdType)->isEnabled());

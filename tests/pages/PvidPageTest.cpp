@@ -147,6 +147,28 @@ TEST_F(PvidPage, ChecksRefuseLinkPvidsAndUnknownOrEmptyVlansAndWriteNothing)
     }
 }
 
+// Text put into a box without keystrokes (a paste, an accessibility tool, a script) counts as
+// entered: the checks test it and Apply writes it.
+TEST_F(PvidPage, TextSetWithoutTypingIsCheckedAndWritten)
+{
+    auto refused = open();
+    box(refused.get(), 3)->setText(QStringLiteral("7"));
+    clickButton(refused.get(), Id::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"Invalid PVID"});
+    EXPECT_TRUE(setOids().empty());
+    EXPECT_TRUE(refused->isVisible());
+
+    boxes.clear();
+    auto page = open();
+    box(page.get(), 3)->setText(QStringLiteral("100"));
+    clickButton(page.get(), Id::IdApply);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    const auto oids = setOids();
+    ASSERT_EQ(oids.size(), 28u);
+    EXPECT_EQ(oids[2], written(3, 100));
+    EXPECT_EQ(page->result(), QDialog::Accepted);
+}
+
 TEST_F(PvidPage, WritesEveryPortInOrderAndClosesWhenAllSucceeded)
 {
     auto page = open();

@@ -33,6 +33,10 @@ std::string lbd(int port)
 {
     return device("17.5.1.2." + std::to_string(port));
 }
+std::string privateCost(int port)
+{
+    return device("6.2.1.5." + std::to_string(port));
+}
 std::string integer(const std::string& oid, long long value)
 {
     return oid + "=2:" + std::to_string(value);
@@ -70,6 +74,7 @@ protected:
             agent->setOctets(stpPort(9, p), std::string{char(0x80), char(p)});
             agent->setUnsigned(stpPort(10, p), snmp::Ber::Counter32, p == 4 ? 0 : 1);
             agent->setInteger(lbd(p), p == 3 || p == 7 ? 1 : 2);
+            agent->setInteger(privateCost(p), p == 4 ? 2000000 : 0); // 0: automatic
         }
         // Ports 17 and 18 form link 1.
         agent->setOctets(device("8.1.3.1.2.1"), std::string("\x00\x00\xc0\x00", 4));
@@ -257,11 +262,89 @@ TEST_F(BridgeConfigPage, ARefusedTimerEndsTheWritesAndThePageReadsAgain)
     agent->setObjectFault(stpScalar(12), refused);
     setTimers(&page, "600", "400", "200");
     clickButton(&page, Id::IdApply);
-    EXPECT_EQ(sets(), (Sets{{integer(stpScalar(13), 100), integer(stpScalar(14), 3000)}, {integer(stpScalar(12), 600)}}));
+    // The put-back of the timers as read starts the same way and meets the same refusal.
+    EXPECT_EQ(sets(), (Sets{{integer(stpScalar(13), 100), integer(stpScalar(14), 3000)},
+                            {integer(stpScalar(12), 600)},
+                            {integer(stpScalar(13), 100), integer(stpScalar(14), 3000)},
+                            {integer(stpScalar(12), 2000)}}));
     agent->clearFaults();
     ASSERT_TRUE(waitUntil([&] { return agent->requestsOfType(snmp::PduType::Get).size() == 1; }));
     ASSERT_TRUE(openAndWait(page, Id::IdApply));
     EXPECT_EQ(field(&page, Id::IdForwardDelay), "3000"); // what the switch now holds
+}
+
+// After the room-making values have gone out, a step that fails (refused or unanswered) leaves
+// the switch on timers nobody entered: the timers as read are put back, in the same safe order.
+TEST_F(BridgeConfigPage, AFailedTimerStepPutsBackTheTimersAsRead)
+{
+    LaunchParams::setTimeoutText("200");
+    const Sets entered{{integer(stpScalar(13), 100), integer(stpScalar(14), 3000)},
+                       {integer(stpScalar(12), 1000)},
+                       {integer(stpScalar(14), 800)},
+                       {integer(stpScalar(13), 150)},
+                       {integer(stpScalar(2), 32768), integer(stpVersion, 2)}};
+    const Sets putBack{{integer(stpScalar(13), 100), integer(stpScalar(14), 3000)},
+                       {integer(stpScalar(12), 2000)},
+                       {integer(stpScalar(14), 1500)},
+                       {integer(stpScalar(13), 200)}};
+    struct Case {
+        const char* name;
+        int failingRequest; // 1-based, over the sets of the write
+        bool unanswered;
+        bool putsBack;
+    };
+    const Case cases[] = {
+        {"room-making step unanswered", 1, true, true},
+        {"forward delay refused", 3, false, true},
+        {"hello time unanswered", 4, true, true},
+        {"priority refused: the timers are the entered ones", 5, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        agent->clearFaults();
+        CStpBridgeConfigDlg page;
+        ASSERT_TRUE(openAndWait(page, Id::IdApply));
+        agent->clearRequests();
+        snmp::MemoryAgent::Fault fault;
+        fault.noAnswer = c.unanswered;
+        fault.errorStatus = c.unanswered ? 0 : snmp::ErrorStatus::BadValue;
+        agent->setRequestFault(c.failingRequest, fault);
+        setTimers(&page, "1000", "800", "150");
+        clickButton(&page, Id::IdApply);
+        Sets expected(entered.begin(), entered.begin() + c.failingRequest);
+        if (c.putsBack)
+            expected.insert(expected.end(), putBack.begin(), putBack.end());
+        EXPECT_EQ(sets(), expected);
+        EXPECT_TRUE(boxes.texts().isEmpty());
+        ASSERT_TRUE(waitUntil([&] { return !agent->requestsOfType(snmp::PduType::Get).empty(); }));
+        ASSERT_TRUE(openAndWait(page, Id::IdApply));
+    }
+}
+
+// A version the page has no item for (3, as a switch running MSTP reports) is shown as its
+// number and written back unchanged when only the priority changes.
+TEST_F(BridgeConfigPage, AnUnknownVersionIsShownAndWrittenBackAsRead)
+{
+    agent->setInteger(stpVersion, 3);
+    CStpBridgeConfigDlg page;
+    ASSERT_TRUE(openAndWait(page, Id::IdApply));
+    auto* version = controlOf<QComboBox>(&page, Id::IdVersion);
+    EXPECT_EQ(version->currentText(), "3");
+    agent->clearRequests();
+    controlOf<QComboBox>(&page, Id::IdPriority)->setEditText("4096");
+    clickButton(&page, Id::IdApply);
+    ASSERT_EQ(sets().size(), 5u);
+    EXPECT_EQ(sets().back(), (std::vector<std::string>{integer(stpScalar(2), 4096), integer(stpVersion, 3)}));
+
+    // Picking an item writes its value.
+    ASSERT_TRUE(waitUntil([&] { return !agent->requestsOfType(snmp::PduType::Get).empty(); }));
+    ASSERT_TRUE(openAndWait(page, Id::IdApply));
+    EXPECT_EQ(version->currentText(), "3");
+    agent->clearRequests();
+    version->setCurrentIndex(version->findText("STP Compatible"));
+    clickButton(&page, Id::IdApply);
+    ASSERT_EQ(sets().size(), 5u);
+    EXPECT_EQ(sets().back(), (std::vector<std::string>{integer(stpScalar(2), 4096), integer(stpVersion, 0)}));
 }
 
 // --- Spanning Tree Table -----------------------------------------------------------------------
@@ -422,6 +505,55 @@ TEST_F(PortConfigPage, ChecksShowTheirMessageAndWriteNothing)
         EXPECT_EQ(boxes.texts(), *c.message ? QStringList{c.message} : QStringList{}) << c.row << " " << c.cost;
         EXPECT_TRUE(sets().empty());
     }
+}
+
+// The cost box shows the effective cost; the switch's own setting (0 = automatic) is what goes
+// back when the operator leaves the box as shown.
+TEST_F(PortConfigPage, AnUnchangedCostIsWrittenAsSetOnTheSwitch)
+{
+    struct Case {
+        const char* name;
+        int row;
+        const char* priority;
+        const char* cost; // nullptr: left as shown
+        bool enabled;
+        long long written;
+    };
+    const Case cases[] = {
+        {"automatic, priority changed", 4, "32", nullptr, true, 0},
+        {"automatic, enable changed", 4, "128", nullptr, false, 0},
+        {"fixed cost kept", 3, "64", nullptr, true, 2000000},
+        {"cost entered", 4, "128", "300000", true, 300000},
+        {"effective cost entered over automatic", 4, "128", "200000", true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int port = c.row + 1;
+        agent->setInteger(privateCost(port), port == 4 ? 2000000 : 0); // as before the earlier cases
+        auto page = open(c.row);
+        agent->clearRequests();
+        auto* cost = controlOf<QLineEdit>(page.get(), Id::IdPathCost);
+        enter(page.get(), c.priority, c.cost ? QString::fromLatin1(c.cost) : cost->text(), c.enabled);
+        clickButton(page.get(), Id::IdApply);
+        EXPECT_TRUE(boxes.texts().isEmpty());
+        EXPECT_EQ(sets(), (Sets{{integer(stpPort(2, port), QString::fromLatin1(c.priority).toInt()),
+                                 integer(privateCost(port), c.written), integer(stpPort(4, port), c.enabled ? 1 : 2)}}));
+    }
+}
+
+TEST_F(PortConfigPage, TheCostBoxTakesDigitsOnly)
+{
+    auto page = open(0);
+    auto* cost = controlOf<QLineEdit>(page.get(), Id::IdPathCost);
+    cost->selectAll();
+    QTest::keyClicks(cost, QStringLiteral("1a-2 3"));
+    EXPECT_EQ(cost->text(), "123");
+    cost->clear();
+    QTest::keyClicks(cost, QStringLiteral("abc"));
+    EXPECT_EQ(cost->text(), "");
+    clickButton(page.get(), Id::IdApply);
+    EXPECT_EQ(boxes.texts(), QStringList{"Invalid Path Cost(1-200000000)"});
+    EXPECT_TRUE(sets().empty());
 }
 
 TEST_F(PortConfigPage, ApplyWritesPriorityCostAndEnableInOneRequestAndOkCloses)

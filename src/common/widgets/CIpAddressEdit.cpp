@@ -30,6 +30,12 @@ CIpAddressEdit::CIpAddressEdit(QWidget* parent) : QFrame(parent)
         f->setFixedWidth(width);
         f->installEventFilter(this);
         connect(f, &QLineEdit::textEdited, this, [this, i] { onFieldEdited(i); });
+        // Text can also arrive without keystrokes (an accessibility tool, a program): it is held
+        // to the same bounds and reported as a change.
+        connect(f, &QLineEdit::textChanged, this, [this, i] {
+            boundField(i);
+            emit textChanged();
+        });
         connect(f, &QLineEdit::editingFinished, this, [this, i] { clampField(i); });
         layout->addWidget(f);
         m_fields[std::size_t(i)] = f;
@@ -100,6 +106,21 @@ void CIpAddressEdit::onFieldEdited(int i)
             focusField(i + 1, true);
     }
     emit textEdited();
+}
+
+// Digits only, at most three: what typing allows.
+void CIpAddressEdit::boundField(int i)
+{
+    QLineEdit* f = m_fields[std::size_t(i)];
+    QString digits;
+    for (QChar c : f->text()) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && digits.size() < 3)
+            digits += c;
+    }
+    if (digits != f->text())
+        f->setText(digits);
+    else
+        clampField(i);
 }
 
 // A number above 255 becomes 255, as the operator could not have meant more.

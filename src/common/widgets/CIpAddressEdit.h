@@ -1,8 +1,8 @@
 #pragma once
 // The four-field IPv4 address control: four boxes of up to three digits (0-255) separated by
 // dots. Typing a third digit or a '.' moves on to the next box; Backspace in an empty box goes
-// back. It knows how many fields are filled; text() reads blank fields as 0 and is empty only
-// when every field is blank.
+// back. Text set without typing is held to the same bounds. It knows how many fields are
+// filled; text() reads blank fields as 0 and is empty only when every field is blank.
 
 #include <QFrame>
 
@@ -28,13 +28,17 @@ public:
     void setAccessibleLabel(const QString& label);
 
 signals:
+    // Typed by the operator.
     void textEdited();
+    // Changed in any way (typing, a paste, an accessibility tool, setText).
+    void textChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onFieldEdited(int i);
+    void boundField(int i);
     void clampField(int i);
     void focusField(int i, bool selectAll);
 

@@ -61,9 +61,6 @@ CPvidDlg::CPvidDlg(VlanRecords records)
         edit->setEnabled(false);
         number->setBuddy(edit);
         grid.place(edit, port, editOffset, editSize.width(), editSize.height());
-        connect(edit, &QLineEdit::textEdited, this, [this, port](const QString& text) {
-            m_pvids[std::size_t(port - 1)] = LeadingInteger(text).value_or(0);
-        });
         m_edits.push_back(edit);
     }
 
@@ -112,16 +109,28 @@ void CPvidDlg::showPvids(int status)
     }
 }
 
-bool CPvidDlg::passesLinkCheck()
+// The boxes are read here, not as they are typed in: text can arrive without keystrokes (a
+// paste, an accessibility tool). An empty box is PVID 0, which no VLAN has.
+std::vector<std::optional<long long>> CPvidDlg::enteredPvids() const
+{
+    std::vector<std::optional<long long>> pvids(m_pvids.size());
+    for (std::size_t i = 0; i < m_pvids.size(); ++i) {
+        if (m_pvids[i])
+            pvids[i] = LeadingInteger(m_edits[i]->text()).value_or(0);
+    }
+    return pvids;
+}
+
+bool CPvidDlg::passesLinkCheck(const std::vector<std::optional<long long>>& pvids)
 {
     const AggregatedLinkWalk& links = m_data.links();
     for (int port = 1; port <= m_portCount; ++port) {
-        const auto& pvid = m_pvids[std::size_t(port - 1)];
+        const auto& pvid = pvids[std::size_t(port - 1)];
         const int link = links.linkOf(port);
         if (link == 0 || !pvid || *pvid == 1)
             continue;
         for (int member : links.portsOf(link)) {
-            if (m_pvids[std::size_t(member - 1)] != pvid) {
+            if (pvids[std::size_t(member - 1)] != pvid) {
                 MessageBox::info(QStringLiteral("You should let all Trunk member in the same PVID !"));
                 return false;
             }
@@ -132,11 +141,11 @@ bool CPvidDlg::passesLinkCheck()
     return true;
 }
 
-bool CPvidDlg::passesChecks()
+bool CPvidDlg::passesChecks(const std::vector<std::optional<long long>>& pvids)
 {
-    if (!passesLinkCheck())
+    if (!passesLinkCheck(pvids))
         return false;
-    for (const auto& pvid : m_pvids) {
+    for (const auto& pvid : pvids) {
         if (!pvid)
             continue;
         const VlanRecord* vlan = FindVlan(m_records, *pvid);
@@ -154,12 +163,13 @@ bool CPvidDlg::passesChecks()
 
 void CPvidDlg::apply()
 {
-    if (!passesChecks())
+    const auto pvids = enteredPvids();
+    if (!passesChecks(pvids))
         return;
     std::vector<SetRequest> requests;
     bool paused = false;
     for (int port = 1; port <= m_portCount; ++port) {
-        const auto& pvid = m_pvids[std::size_t(port - 1)];
+        const auto& pvid = pvids[std::size_t(port - 1)];
         if (!pvid)
             continue;
         SetRequest request;

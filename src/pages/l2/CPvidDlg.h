@@ -35,15 +35,17 @@ protected:
 private:
     void takePvid(const SnmpReply& row);
     void showPvids(int status);
+    // The PVIDs in the boxes of the ports the last walk reported.
+    std::vector<std::optional<long long>> enteredPvids() const;
     // Apply's checks in their order; the first failure shows its message.
-    bool passesChecks();
-    bool passesLinkCheck();
+    bool passesChecks(const std::vector<std::optional<long long>>& pvids);
+    bool passesLinkCheck(const std::vector<std::optional<long long>>& pvids);
 
     int m_portCount;
     VlanRecords m_records;
     CPortDataBase m_data;
-    // The PVID of each port as read or typed; nullopt for a port the last walk did not report
-    // (its box stays empty and disabled, and nothing is written for it).
+    // The PVID of each port as read; nullopt for a port the last walk did not report (its box
+    // stays empty and disabled, and nothing is written for it).
     std::vector<std::optional<long long>> m_pvids;
     std::vector<QLineEdit*> m_edits;
 };

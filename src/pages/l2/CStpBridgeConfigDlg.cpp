@@ -1,6 +1,7 @@
 #include "CStpBridgeConfigDlg.h"
 
 #include "CStpTableDlg.h"
+#include "ChoiceBox.h"
 #include "DeviceOids.h"
 #include "FieldGrid.h"
 #include "MessageBox.h"
@@ -22,7 +23,9 @@ namespace {
 
 namespace deviceoid = snmp::deviceoid;
 
-enum VersionItem { VersionRstp, VersionStpCompatible };
+// The STP version object's values the page has items for.
+constexpr int versionRstp = 2;
+constexpr int versionStp = 0;
 constexpr int maxTimerDigits = 4;
 constexpr int maxBridgePriority = 61440;
 constexpr int rstpOnTimeoutMs = 3500;
@@ -53,13 +56,28 @@ enum Value {
 // An answer with fewer values than this shows nothing.
 constexpr int minimumValues = 11;
 
-std::optional<long long> timerValue(const QLineEdit* edit)
+std::optional<long long> timerValue(const QString& text)
 {
-    const auto value = LeadingInteger(edit->text());
+    const auto value = LeadingInteger(text);
     if (!value)
         return std::nullopt;
     return static_cast<long long>(*value);
 }
+
+// The timers one at a time in an order that keeps the switch's relations true at every step:
+// first room for any Max Age, then Max Age, Forward Delay and Hello Time.
+std::vector<SetRequest> timerSteps(long long maxAge, long long forwardDelay, long long helloTime)
+{
+    std::vector<SetRequest> steps;
+    steps.emplace_back()
+        .integer(stp::scalar(stp::BridgeHelloTime), roomyHelloTime)
+        .integer(stp::scalar(stp::BridgeForwardDelay), roomyForwardDelay);
+    steps.emplace_back().pauseBefore(timerPauseMs).integer(stp::scalar(stp::BridgeMaxAge), maxAge);
+    steps.emplace_back().integer(stp::scalar(stp::BridgeForwardDelay), forwardDelay);
+    steps.emplace_back().integer(stp::scalar(stp::BridgeHelloTime), helloTime);
+    return steps;
+}
+constexpr int timerStepCount = 4;
 
 } // namespace
 
@@ -70,7 +88,7 @@ CStpBridgeConfigDlg::CStpBridgeConfigDlg() : CPageDialog(85)
 
     m_enableRstp = control<QCheckBox>(IdEnableRstp, QStringLiteral("Enable RSTP"));
     m_version = control<QComboBox>(IdVersion);
-    m_version->addItems({QStringLiteral("RSTP"), QStringLiteral("STP Compatible")});
+    ChoiceBox::setItems(*m_version, {{QStringLiteral("RSTP"), versionRstp}, {QStringLiteral("STP Compatible"), versionStp}});
     m_priority = control<QComboBox>(IdPriority);
     m_priority->setEditable(true);
     for (int priority = 0; priority <= maxBridgePriority; priority += 4096)
@@ -144,7 +162,7 @@ void CStpBridgeConfigDlg::read()
 {
     m_enableRstp->setEnabled(false);
     enableRstpControls(false);
-    m_version->setCurrentIndex(VersionRstp);
+    ChoiceBox::show(*m_version, versionRstp);
     readGet(m_cCommonSNMP,
             {stp::scalar(stp::Priority), stp::scalar(stp::TimeSinceTopologyChange), stp::scalar(stp::TopChanges),
              stp::scalar(stp::DesignatedRoot), stp::scalar(stp::RootPort), stp::scalar(stp::BridgeMaxAge),
@@ -168,6 +186,8 @@ void CStpBridgeConfigDlg::showReply(const SnmpReply& reply)
     m_maxAge->setText(reply.qtext(ValMaxAge));
     m_helloTime->setText(reply.qtext(ValBridgeHelloTime));
     m_forwardDelay->setText(reply.qtext(ValBridgeForwardDelay));
+    m_readTimers = {timerValue(reply.qtext(ValMaxAge)), timerValue(reply.qtext(ValBridgeForwardDelay)),
+                    timerValue(reply.qtext(ValBridgeHelloTime))};
     show(IdCurrentHelloTime, reply.qtext(ValHelloTime));
     show(IdHoldTime, reply.qtext(ValHoldTime));
     show(IdCurrentForwardDelay, reply.qtext(ValForwardDelay));
@@ -177,11 +197,12 @@ void CStpBridgeConfigDlg::showReply(const SnmpReply& reply)
         m_enableRstp->setChecked(m_rstpWasOn);
         enableRstpControls(m_rstpWasOn);
     }
+    // A version without an item (3 from a switch running MSTP) is shown as read and kept.
     if (reply.count() > ValVersion) {
-        if (reply.text(ValVersion) == "2")
-            m_version->setCurrentIndex(VersionRstp);
-        else if (reply.text(ValVersion) == "0")
-            m_version->setCurrentIndex(VersionStpCompatible);
+        if (const auto version = LeadingInteger(reply.text(ValVersion)))
+            ChoiceBox::show(*m_version, int(*version));
+        else
+            ChoiceBox::clear(*m_version);
     }
 }
 
@@ -209,11 +230,12 @@ void CStpBridgeConfigDlg::disableRstp()
     });
 }
 
-// The timers go out one at a time in an order that keeps the switch's relations true at every
-// step; a refused step ends the write, and the page shows what the switch then holds.
+// The timers go out one at a time in a safe order; a refused step ends the write, and the page
+// shows what the switch then holds.
 void CStpBridgeConfigDlg::enableRstp()
 {
-    const stp::BridgeTimers timers{timerValue(m_maxAge), timerValue(m_forwardDelay), timerValue(m_helloTime)};
+    const stp::BridgeTimers timers{timerValue(m_maxAge->text()), timerValue(m_forwardDelay->text()),
+                                   timerValue(m_helloTime->text())};
     if (const QString error = stp::BridgeTimerError(timers); !error.isEmpty()) {
         MessageBox::info(error);
         return;
@@ -224,17 +246,21 @@ void CStpBridgeConfigDlg::enableRstp()
         MessageBox::info(QStringLiteral("Invalid Priority value, the valid Priority range is (0-61440) !"));
         return;
     }
-    std::vector<SetRequest> steps;
-    steps.emplace_back()
-        .integer(stp::scalar(stp::BridgeHelloTime), roomyHelloTime)
-        .integer(stp::scalar(stp::BridgeForwardDelay), roomyForwardDelay);
-    steps.emplace_back().pauseBefore(timerPauseMs).integer(stp::scalar(stp::BridgeMaxAge), *timers.maxAge);
-    steps.emplace_back().integer(stp::scalar(stp::BridgeForwardDelay), *timers.forwardDelay);
-    steps.emplace_back().integer(stp::scalar(stp::BridgeHelloTime), *timers.helloTime);
-    steps.emplace_back()
-        .integer(stp::scalar(stp::Priority), *priority)
-        .integer(deviceoid::stpVersion, m_version->currentIndex() == VersionRstp ? 2 : 0);
-    auto writeTimers = [this, steps] { write(m_cCommonSNMPSet, steps, [this](const WriteResult&) { rereadSoon(); }); };
+    std::vector<SetRequest> steps = timerSteps(*timers.maxAge, *timers.forwardDelay, *timers.helloTime);
+    SetRequest& last = steps.emplace_back().integer(stp::scalar(stp::Priority), *priority);
+    // A version that was no number is not written at all.
+    if (const auto version = ChoiceBox::value(*m_version))
+        last.integer(deviceoid::stpVersion, *version);
+    auto writeTimers = [this, steps] {
+        write(m_cCommonSNMPSet, steps, [this](const WriteResult& result) {
+            // A timer step that failed, refused or unanswered, may have left the switch on the
+            // room-making values or on a mix: the timers as read go back.
+            if (!result.ok() && result.completed < timerStepCount)
+                putBackTimers();
+            else
+                rereadSoon();
+        });
+    };
     if (m_rstpWasOn) {
         writeTimers();
         return;
@@ -249,6 +275,17 @@ void CStpBridgeConfigDlg::enableRstp()
         m_rstpWasOn = true;
         writeTimers();
     });
+}
+
+void CStpBridgeConfigDlg::putBackTimers()
+{
+    const stp::BridgeTimers& read = m_readTimers;
+    if (!read.maxAge || !read.forwardDelay || !read.helloTime) {
+        rereadSoon();
+        return;
+    }
+    write(m_cCommonSNMPSet, timerSteps(*read.maxAge, *read.forwardDelay, *read.helloTime),
+          [this](const WriteResult&) { rereadSoon(); });
 }
 
 void CStpBridgeConfigDlg::rereadSoon()

@@ -4,6 +4,7 @@
 // Tree Table.
 
 #include "CPageDialog.h"
+#include "StpTexts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -50,6 +51,8 @@ private:
     void enableRstpControls(bool enabled);
     void disableRstp();
     void enableRstp();
+    // Writes the timers as last read, in the safe order; then reads again.
+    void putBackTimers();
     // Reads the page again a moment after a write.
     void rereadSoon();
 
@@ -61,4 +64,5 @@ private:
     QLineEdit* m_helloTime;
     QPushButton* m_portSetting;
     bool m_rstpWasOn = false; // the RSTP state as last read (or written)
+    stp::BridgeTimers m_readTimers; // Max Age, Forward Delay and Hello Time as last read
 };

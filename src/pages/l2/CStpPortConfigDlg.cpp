@@ -7,12 +7,15 @@
 #include "NumberText.h"
 
 #include <QCheckBox>
+
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,6 +24,17 @@ namespace deviceoid = snmp::deviceoid;
 
 constexpr int maxPortPriority = 240;
 constexpr long long maxPathCost = 200000000;
+
+// An entered cost: digits only. An empty box or other text is no cost (it would read as 0,
+// automatic).
+std::optional<int64_t> costValue(const QString& text)
+{
+    const QString digits = text.trimmed();
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
+        return std::nullopt;
+    return LeadingInteger(digits);
+}
 
 } // namespace
 
@@ -48,6 +62,8 @@ CStpPortConfigDlg::CStpPortConfigDlg(const std::vector<stp::PortRow>& rows, int 
     for (int priority = 0; priority <= maxPortPriority; priority += 16)
         m_priority->addItem(QString::number(priority));
     m_pathCost = control<QLineEdit>(IdPathCost);
+    // Digits only: other text would otherwise read as a cost of 0, automatic.
+    m_pathCost->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), m_pathCost));
     m_enable = control<QCheckBox>(IdEnable);
     auto* settings = new QGroupBox(QStringLiteral("Setting"), this);
     auto* settingsGrid = new FieldGrid(settings);
@@ -153,13 +169,16 @@ void CStpPortConfigDlg::readPort()
     const std::string index = "." + std::to_string(current().port);
     readGet(m_cCommonSNMP,
             {stp::portColumn(stp::PortPriority) + index, stp::portColumn(stp::PortPathCost) + index,
-             stp::portColumn(stp::PortEnable) + index, deviceoid::lbdPortState + index},
+             stp::portColumn(stp::PortEnable) + index, deviceoid::lbdPortState + index,
+             deviceoid::stpPortPathCost + index},
             [this](const SnmpReply& reply) {
-                if (reply.ok() && reply.count() == 4) {
+                if (reply.ok() && reply.count() == 5) {
                     m_priority->setEditText(reply.qtext(0));
-                    m_pathCost->setText(reply.qtext(1));
+                    m_shownCost = reply.qtext(1);
+                    m_pathCost->setText(m_shownCost);
                     m_enable->setChecked(reply.text(2) == "1");
                     m_lbdEnabled = reply.text(3) == "1";
+                    m_setCost = LeadingInteger(reply.text(4));
                     m_portRead = true;
                 }
                 // The handler runs before the gate closes this read: the buttons follow it.
@@ -178,7 +197,9 @@ void CStpPortConfigDlg::applyToPort(const std::function<void()>& then)
     if (m_rows.empty() || !m_portRead || current().port == 0)
         return;
     const stp::PortRow& row = current();
-    const auto cost = LeadingInteger(m_pathCost->text());
+    // The box shows the effective cost; left as shown, the port's own setting goes back (0 stays
+    // automatic).
+    const auto cost = m_pathCost->text() == m_shownCost ? m_setCost : costValue(m_pathCost->text());
     if (!cost || *cost > maxPathCost || *cost < 0) {
         MessageBox::info(QStringLiteral("Invalid Path Cost(1-200000000)"));
         return;

@@ -9,6 +9,7 @@
 #include "StpTexts.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -64,6 +65,8 @@ private:
     int m_row;
     bool m_portRead = false; // the current port's values have arrived
     bool m_lbdEnabled = false;
+    QString m_shownCost;                 // the effective cost, as the cost box was filled
+    std::optional<int64_t> m_setCost;    // the port's own cost setting, 0 = automatic
 
     QLabel* m_port;
     QPushButton* m_prev;

@@ -87,14 +87,18 @@ CBandwidthDlg::CBandwidthDlg()
                             resolutionOf.arg(resolution),
                         this);
     m_note->setObjectName(QString::number(IdNote));
-    m_note->setVisible(model != "SORVEX-EP B1" && model != "SORVEX-C B1");
+    // Decided by the model, not by isVisible(): nothing is visible before the page is shown.
+    const bool noted = model != "SORVEX-EP B1" && model != "SORVEX-C B1";
+    m_note->setVisible(noted);
     layout->addWidget(m_note);
     layout->addLayout(commandButtons(IdRefresh, IdApply, IdClose));
+    refreshButton()->setText(QStringLiteral("Refresh"));
+    applyButton()->setText(QStringLiteral("Apply"));
 
     connect(m_noLimit, &QComboBox::currentIndexChanged, this,
             [this](int item) { m_rate->setEnabled(item != NoLimitEnabled); });
     resetControls();
-    resize(m_list->fullWidth() + 40, m_note->isVisible() ? 470 : 420);
+    resize(m_list->fullWidth() + 40, noted ? 470 : 420);
 }
 
 void CBandwidthDlg::resetControls()

@@ -61,9 +61,11 @@ CStormControlDlg::CStormControlDlg() : CPageDialog(235), m_unit(unitOf(DevicePro
     layout->addLayout(fields);
     layout->addStretch();
     layout->addLayout(commandButtons(IdRefresh, IdApply, IdClose));
+    applyButton()->setText(QStringLiteral("Apply"));
 
     connect(m_enable, &QCheckBox::clicked, this, &CStormControlDlg::enableFields);
-    connect(m_multiple, &QLineEdit::textEdited, this, &CStormControlDlg::showThreshold);
+    // However N was entered (typing, a paste, an accessibility tool), the result follows it.
+    connect(m_multiple, &QLineEdit::textChanged, this, &CStormControlDlg::showThreshold);
     enableFields(false);
     resize(520, sizeHint().height());
 }
