@@ -132,7 +132,8 @@ void DeviceMenu::EnablePages(const std::function<bool(int)>& available)
 
 void DeviceMenu::Prune(const std::string& deviceName)
 {
-    if (!DeviceModel(deviceName).poe()) {
+    const DeviceModel model(deviceName);
+    if (!model.poe()) {
         Remove(PoePortConfig);
         Remove(PoeGlobal);
         Remove(LldpMed);
@@ -140,9 +141,9 @@ void DeviceMenu::Prune(const std::string& deviceName)
         if (entries.size() > kPoeMenuPosition && entries[kPoeMenuPosition]->menu())
             delete entries[kPoeMenuPosition]->menu();
     }
-    if (deviceName == "SORVEX-BP B1")
+    if (model.isOneOf({DeviceModel::BpB1}))
         Remove(LldpMed);
-    if (DeviceModel(deviceName).fastEthernetFamily())
+    if (model.fastEthernetFamily())
         Remove(JumboFrame);
 }
 

@@ -35,7 +35,7 @@ constexpr int pauseMs = 50;
 
 CPvidDlg::CPvidDlg(VlanRecords records)
     : CResizeDialog(173),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_records(std::move(records)),
       m_data(sessions(), m_portCount),
       m_pvids(std::size_t(m_portCount))

@@ -42,7 +42,7 @@ CStpPortConfigDlg::CStpPortConfigDlg(const std::vector<stp::PortRow>& rows, int 
     : CPageDialog(84),
       m_rows(rows),
       m_row(std::clamp(row, 0, std::max(int(rows.size()) - 1, 0))),
-      m_links(sessions(), m_cCommonSNMPTable, std::max(DeviceProfile::current().DevicePortNum, 0))
+      m_links(sessions(), m_cCommonSNMPTable, DeviceProfile::current().portCount())
 {
     setWindowTitle(QStringLiteral(" Port STP Configuration"));
     auto* layout = new QVBoxLayout(this);

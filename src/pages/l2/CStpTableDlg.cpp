@@ -18,7 +18,7 @@ constexpr int minimumRowValues = 6;
 
 } // namespace
 
-CStpTableDlg::CStpTableDlg() : CPageDialog(83), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0))
+CStpTableDlg::CStpTableDlg() : CPageDialog(83), m_portCount(DeviceProfile::current().portCount())
 {
     setWindowTitle(QStringLiteral("Spanning Tree Table"));
     auto* layout = new QVBoxLayout(this);

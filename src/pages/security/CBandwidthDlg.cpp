@@ -1,6 +1,7 @@
 #include "CBandwidthDlg.h"
 
 #include "CListView.h"
+#include "DeviceModel.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
 #include "FieldLabel.h"
@@ -36,7 +37,7 @@ QString limitText(const QString& value)
 } // namespace
 
 CBandwidthDlg::CBandwidthDlg()
-    : CPageDialog(233), m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)), m_data(sessions(), m_portCount)
+    : CPageDialog(233), m_portCount(DeviceProfile::current().portCount()), m_data(sessions(), m_portCount)
 {
     setWindowTitle(QStringLiteral("BandWidth Control"));
     auto* layout = new QVBoxLayout(this);
@@ -78,8 +79,8 @@ CBandwidthDlg::CBandwidthDlg()
     layout->addWidget(m_list, 1);
 
     // The note on the rate resolution; the models without it have none.
-    const std::string& model = DeviceProfile::current().DeviceName;
-    const QString resolutionOf = model == "SORVEX-A B1" || model == "SORVEX-AP B1"
+    const DeviceModel model = DeviceModel::current();
+    const QString resolutionOf = model.isOneOf({DeviceModel::AB1, DeviceModel::ApB1})
                                      ? QStringLiteral("the resolution of  Tx adn Rx bandwidth control is %1 Kbits/sec.")
                                      : QStringLiteral("the resolution of Giga-port Tx bandwidth control is %1 Kbits/sec.");
     m_note = new QLabel(QStringLiteral("Note:The multiple of %1 Kbits/sec will be set automatically because \r\n")
@@ -88,7 +89,7 @@ CBandwidthDlg::CBandwidthDlg()
                         this);
     m_note->setObjectName(QString::number(IdNote));
     // Decided by the model, not by isVisible(): nothing is visible before the page is shown.
-    const bool noted = model != "SORVEX-EP B1" && model != "SORVEX-C B1";
+    const bool noted = !model.isOneOf({DeviceModel::EpB1, DeviceModel::CB1});
     m_note->setVisible(noted);
     layout->addWidget(m_note);
     layout->addLayout(commandButtons(IdRefresh, IdApply, IdClose));

@@ -44,7 +44,7 @@ QString statusText(const std::string& value)
 
 CDot1xPortDlg::CDot1xPortDlg(QStringList timerTexts)
     : CPageDialog(168),
-      m_portCount(std::max(DeviceProfile::current().DevicePortNum, 0)),
+      m_portCount(DeviceProfile::current().portCount()),
       m_timerTexts(std::move(timerTexts)),
       m_controls(std::size_t(m_portCount)),
       m_links(sessions(), m_cCommonSNMPTableTrunkInfo, m_portCount)

@@ -1,5 +1,6 @@
 #include "CStormControlDlg.h"
 
+#include "DeviceModel.h"
 #include "DeviceOids.h"
 #include "DeviceProfile.h"
 #include "FieldLabel.h"
@@ -21,14 +22,14 @@ const std::string type = deviceoid::stormControl(deviceoid::StormType);
 const std::string threshold = deviceoid::stormControl(deviceoid::StormThreshold);
 constexpr int64_t maximumMultiple = 16000;
 
-int unitOf(const std::string& model)
+int unitOf(const DeviceModel& model)
 {
-    return model == "SORVEX-AP B1" || model == "SORVEX-BP B1" ? 63 : 64;
+    return model.isOneOf({DeviceModel::ApB1, DeviceModel::BpB1}) ? 63 : 64;
 }
 
 } // namespace
 
-CStormControlDlg::CStormControlDlg() : CPageDialog(235), m_unit(unitOf(DeviceProfile::current().DeviceName))
+CStormControlDlg::CStormControlDlg() : CPageDialog(235), m_unit(unitOf(DeviceModel::current()))
 {
     setWindowTitle(QStringLiteral("Storm Control"));
     auto* layout = new QVBoxLayout(this);
